@@ -1,0 +1,223 @@
+#include "ui/ImageBox.h"
+#include "ui/KeyCodes.h"
+#include "ui/PictureBox.h"
+#include "ui/ScrollBar.h"
+#include "ui/SpinButton.h"
+#include "ui/SSCommand.h"
+#include "ui/SSPanel.h"
+
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QToolButton>
+
+using namespace ui;
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void commandReportsProgramKeyCodes_data();
+    void commandReportsProgramKeyCodes();
+    void commandClickAndCaption();
+    void commandPictureKeepsAccessibleCaption();
+    void commandCaptionColour();
+    void panelCaptionAndChildren();
+    void gaugeFillIsClampedButCaptionIsFree();
+    void spinArrowsRaiseDownThenUp();
+    void scrollBarRunsDownToNegativeMaximum();
+    void scrollBarChangesOnlyOnRealChange();
+    void imageBoxStretchesOncePerSize();
+    void pictureBoxAutoSizeAndMouse();
+};
+
+void ControlsTest::commandReportsProgramKeyCodes_data() {
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<int>("code");
+    QTest::newRow("comma") << int(Qt::Key_Comma) << 188;
+    QTest::newRow("less-than (shifted comma)") << int(Qt::Key_Less) << 188;
+    QTest::newRow("full stop") << int(Qt::Key_Period) << 190;
+    QTest::newRow("greater-than (shifted full stop)") << int(Qt::Key_Greater) << 190;
+    QTest::newRow("letter a") << int(Qt::Key_A) << 65;
+    QTest::newRow("letter z") << int(Qt::Key_Z) << 90;
+    QTest::newRow("digit 0") << int(Qt::Key_0) << 48;
+    QTest::newRow("digit 9") << int(Qt::Key_9) << 57;
+    QTest::newRow("space") << int(Qt::Key_Space) << 32;
+    QTest::newRow("enter") << int(Qt::Key_Return) << 13;
+    QTest::newRow("right arrow") << int(Qt::Key_Right) << 39;
+    QTest::newRow("F1") << int(Qt::Key_F1) << 112;
+}
+
+void ControlsTest::commandReportsProgramKeyCodes() {
+    QFETCH(int, qtKey);
+    QFETCH(int, code);
+    SSCommand button(QStringLiteral("1963"));
+    button.show();
+    QSignalSpy keys(&button, &SSCommand::keyDown);
+    QTest::keyPress(&button, Qt::Key(qtKey));
+    QCOMPARE(keys.count(), 1);
+    QCOMPARE(keys.first().first().toInt(), code);
+}
+
+void ControlsTest::commandClickAndCaption() {
+    SSCommand button(QStringLiteral("Zoom In"));
+    button.resize(73, 25);
+    button.show();
+    QSignalSpy clicks(&button, &SSCommand::clicked);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+
+    button.setEnabled(false);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+
+    button.setCaption(QStringLiteral(" 1976*"));
+    QCOMPARE(button.text(), QStringLiteral(" 1976*"));
+    QCOMPARE(button.accessibleName(), QStringLiteral(" 1976*"));
+}
+
+void ControlsTest::commandPictureKeepsAccessibleCaption() {
+    SSCommand button(QStringLiteral("Print"));
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    button.setPicture(picture);
+    QVERIFY(button.hasPicture());
+    QVERIFY(button.text().isEmpty());
+    QCOMPARE(button.accessibleName(), QStringLiteral("Print"));
+    QCOMPARE(button.caption(), QStringLiteral("Print"));
+}
+
+void ControlsTest::commandCaptionColour() {
+    SSCommand button(QStringLiteral("1963"));
+    button.setCaptionColour(QColor(255, 0, 0));
+    QCOMPARE(button.palette().color(QPalette::Active, QPalette::ButtonText), QColor(255, 0, 0));
+    QCOMPARE(button.captionColour(), QColor(255, 0, 0));
+}
+
+void ControlsTest::panelCaptionAndChildren() {
+    SSPanel panel(QStringLiteral("StatusDay"));
+    panel.setGeometry(16, 504, 97, 25);
+    QCOMPARE(panel.caption(), QStringLiteral("StatusDay"));
+    QCOMPARE(panel.accessibleName(), QStringLiteral("StatusDay"));
+    SSPanel child(QStringLiteral("inner"), &panel);
+    child.move(10, 5);
+    QCOMPARE(child.mapTo(&panel, QPoint(0, 0)), QPoint(10, 5));
+    panel.setCaption(QStringLiteral("Tuesday"));
+    QCOMPARE(panel.accessibleName(), QStringLiteral("Tuesday"));
+}
+
+void ControlsTest::gaugeFillIsClampedButCaptionIsFree() {
+    SSPanel gauge;
+    gauge.setGauge(true);
+    gauge.setFillPercent(42);
+    QCOMPARE(gauge.fillPercent(), 42);
+    QCOMPARE(gauge.accessibleDescription(), QStringLiteral("42 percent"));
+    gauge.setFillPercent(130);
+    gauge.setCaption(QStringLiteral("130"));
+    QCOMPARE(gauge.fillPercent(), 100);
+    QCOMPARE(gauge.caption(), QStringLiteral("130"));
+    gauge.setFillPercent(-5);
+    QCOMPARE(gauge.fillPercent(), 0);
+    gauge.resize(433, 25);
+    gauge.grab(); // painting a clamped gauge must stay inside the face
+}
+
+void ControlsTest::spinArrowsRaiseDownThenUp() {
+    SpinButton spin;
+    spin.setGeometry(320, 528, 57, 24);
+    spin.show();
+    QSignalSpy down(&spin, &SpinButton::spinDown);
+    QSignalSpy up(&spin, &SpinButton::spinUp);
+    QVERIFY(spin.downArrow()->geometry().right() < spin.upArrow()->geometry().left());
+    QTest::mouseClick(spin.downArrow(), Qt::LeftButton);
+    QCOMPARE(down.count(), 1);
+    QCOMPARE(up.count(), 0);
+    QTest::mouseClick(spin.upArrow(), Qt::LeftButton);
+    QCOMPARE(up.count(), 1);
+    QCOMPARE(spin.downArrow()->accessibleName(), QStringLiteral("Previous ad"));
+    QCOMPARE(spin.upArrow()->accessibleName(), QStringLiteral("Next ad"));
+}
+
+void ControlsTest::scrollBarRunsDownToNegativeMaximum() {
+    ScrollBar bar(Qt::Horizontal);
+    bar.setGeometry(314, 504, 481, 18);
+    bar.show();
+    bar.setMaximumValue(-195); // an ad 600 pixels wide in a 795 pixel view
+    QCOMPARE(bar.maximumValue(), -195);
+    QCOMPARE(bar.value(), 0);
+    // The thumb starts at the left end at 0 and moving it right goes towards the negative end.
+    bar.setFocus();
+    QTest::keyClick(&bar, Qt::Key_Right);
+    QVERIFY(bar.value() < 0);
+    bar.setValue(-195);
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.value();
+    option.sliderValue = bar.value();
+    option.upsideDown = bar.invertedAppearance();
+    const QRect thumb = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
+    QVERIFY(thumb.center().x() > bar.width() / 2);
+
+    bar.setMaximumValue(805);
+    QCOMPARE(bar.minimum(), 0);
+    QCOMPARE(bar.maximum(), 805);
+    QVERIFY(!bar.invertedAppearance());
+}
+
+void ControlsTest::scrollBarChangesOnlyOnRealChange() {
+    ScrollBar bar(Qt::Vertical);
+    bar.setMaximumValue(702);
+    QSignalSpy changes(&bar, &ScrollBar::valueChanged);
+    bar.setValue(0);
+    QCOMPARE(changes.count(), 0);
+    bar.setValue(300);
+    QCOMPARE(changes.count(), 1);
+    QVERIFY(!bar.hasTracking()); // dragging the thumb changes nothing until it is let go
+}
+
+void ControlsTest::imageBoxStretchesOncePerSize() {
+    ImageBox box;
+    box.setGeometry(0, 0, 451, 555);
+    QImage picture(1100, 1450, QImage::Format_RGB32);
+    picture.fill(QColor(10, 200, 30));
+    box.setPicture(picture);
+    QVERIFY(box.picture().constBits() == picture.constBits()); // shared, not copied
+    const QImage shown = box.grab().toImage();
+    QCOMPARE(shown.size(), QSize(451, 555));
+    QCOMPARE(QColor(shown.pixel(225, 277)), QColor(10, 200, 30));
+    box.resize(793, 508);
+    const QImage wide = box.grab().toImage();
+    QCOMPARE(QColor(wide.pixel(790, 505)), QColor(10, 200, 30));
+}
+
+void ControlsTest::pictureBoxAutoSizeAndMouse() {
+    PictureBox source;
+    source.setAutoSize(true);
+    QImage picture(1600, 1200, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    source.setPicture(picture);
+    QCOMPARE(source.size(), QSize(1600, 1200));
+
+    PictureBox view;
+    view.setBackgroundColour(QColor(128, 128, 128));
+    view.setGeometry(0, 0, 300, 200);
+    QImage small(100, 50, QImage::Format_RGB32);
+    small.fill(Qt::yellow);
+    view.setPicture(small);
+    QCOMPARE(view.size(), QSize(300, 200));
+    const QImage shown = view.grab().toImage();
+    QCOMPARE(QColor(shown.pixel(50, 25)), QColor(Qt::yellow));
+    QCOMPARE(QColor(shown.pixel(250, 150)), QColor(128, 128, 128));
+
+    view.show();
+    QSignalSpy released(&view, &PictureBox::mouseReleased);
+    QTest::mouseClick(&view, Qt::RightButton, {}, QPoint(20, 20));
+    QCOMPARE(released.count(), 1);
+    QCOMPARE(released.first().first().value<Qt::MouseButton>(), Qt::RightButton);
+}
+
+QTEST_MAIN(ControlsTest)
+#include "ControlsTest.moc"

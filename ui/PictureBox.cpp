@@ -1,0 +1,38 @@
+#include "ui/PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+void PictureBox::setPicture(const QImage& picture) {
+    picture_ = picture;
+    if (autoSize_ && !picture_.isNull())
+        resize(picture_.size());
+    update();
+}
+
+void PictureBox::setBackgroundColour(const QColor& colour) {
+    background_ = colour;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    // Only the exposed part is drawn: a zoomed scan is far larger than the window.
+    const QRect exposed = event->rect();
+    painter.fillRect(exposed, background_);
+    const QRect shown = exposed.intersected(picture_.rect());
+    if (!shown.isEmpty())
+        painter.drawImage(shown.topLeft(), picture_, shown);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*) { emit doubleClicked(); }
+
+} // namespace ui

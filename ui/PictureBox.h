@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+namespace ui {
+
+// Picture box: shows its picture unscaled from its top-left corner over its background colour. With
+// auto-size it takes the size of the picture it is given.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    const QImage& picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+    bool hasPicture() const { return !picture_.isNull(); }
+
+    void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    void setBackgroundColour(const QColor& colour);
+
+signals:
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+    QColor background_ = Qt::white;
+    bool autoSize_ = false;
+};
+
+} // namespace ui

@@ -1,0 +1,58 @@
+#include "ui/SSPanel.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace ui {
+
+SSPanel::SSPanel(const QString& caption, QWidget* parent, Bevel bevel) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | (bevel == Bevel::Raised ? QFrame::Raised : QFrame::Sunken));
+    setLineWidth(1);
+    setCaption(caption);
+}
+
+void SSPanel::setCaption(const QString& caption) {
+    caption_ = caption;
+    setAccessibleName(caption);
+    update();
+}
+
+void SSPanel::setCaptionAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
+void SSPanel::setGauge(bool gauge) {
+    gauge_ = gauge;
+    update();
+}
+
+void SSPanel::setFillPercent(int percent) {
+    fillPercent_ = std::clamp(percent, 0, 100);
+    setAccessibleDescription(gauge_ ? QStringLiteral("%1 percent").arg(fillPercent_) : QString());
+    update();
+}
+
+void SSPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect face = contentsRect().adjusted(2, 1, -2, -1);
+    if (gauge_) {
+        QRect filled = contentsRect();
+        filled.setWidth(contentsRect().width() * fillPercent_ / 100);
+        painter.fillRect(filled, palette().color(QPalette::Highlight));
+        // The caption stays readable over the filled and the empty part alike.
+        painter.setClipRect(filled);
+        painter.setPen(palette().color(QPalette::HighlightedText));
+        painter.drawText(face, Qt::AlignCenter, caption_);
+        painter.setClipRect(contentsRect().adjusted(filled.width(), 0, 0, 0));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(face, Qt::AlignCenter, caption_);
+        return;
+    }
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(face, int(alignment_) | Qt::TextWordWrap, caption_);
+}
+
+} // namespace ui
