@@ -1,0 +1,53 @@
+#include "app/DataLocation.h"
+
+#include "app/DriveReport.h"
+#include "catalog/FileLister.h"
+#include "platform/AppFolders.h"
+
+namespace app {
+namespace {
+
+bool anyListed(const catalog::FileLister& lister, const QString& pattern) {
+    const catalog::Listing listing = lister.list(pattern.toStdString());
+    return listing.ok && !listing.names.empty();
+}
+
+} // namespace
+
+bool isProgramFolderSwitch(const QStringList& arguments) {
+    return arguments.size() == 1 && arguments.front() == QLatin1String("HWI");
+}
+
+bool LocateAdData(const QStringList& arguments, DataLocation& location, DriveReport& report,
+                  const catalog::FileLister& lister, const platform::AppFolders& folders,
+                  DriveErrorReporter& reporter) {
+    if (isProgramFolderSwitch(arguments)) {
+        location.AdRoot = folders.programFolder();
+        location.DocRoot = folders.programFolder();
+        return true;
+    }
+    for (;;) {
+        const QString localCopy = folders.localCopyFolder();
+        if (anyListed(lister, localCopy + QStringLiteral("\\ads\\01*.jpg")))
+            location.AdRoot = localCopy;
+
+        // The documents and the copy source always come from the disc, even when a local copy exists.
+        for (const QChar letter : DriveLetters) {
+            const QString drive = QString(letter) + QLatin1Char(':');
+            if (anyListed(lister, drive + QStringLiteral("\\ads\\*.jpg"))) {
+                location.DocRoot = drive;
+                break;
+            }
+        }
+        if (!location.DocRoot.isEmpty())
+            break;
+        report.ErrorCode = QStringLiteral("VA002");
+        if (!reporter.ReportDriveError())
+            return false;
+    }
+    if (location.AdRoot.isEmpty())
+        location.AdRoot = location.DocRoot;
+    return true;
+}
+
+} // namespace app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/ProgramState.h"
+
+namespace catalog {
+class FileLister;
+}
+namespace platform {
+class AppFolders;
+}
+
+namespace app {
+
+class DriveErrorReporter;
+
+// The letters tried for the catalog disc, in order.
+inline const QString DriveLetters = QStringLiteral("DEFGHIJKLMNOPQRSTUVWXYZ");
+
+// True only for the one switch that reads everything from the program folder: exactly "HWI".
+bool isProgramFolderSwitch(const QStringList& arguments);
+
+// Finds the ads and the documents at start. Returns false when the user gave up (the program has been
+// told to end), true when both roots are set.
+bool LocateAdData(const QStringList& arguments, DataLocation& location, DriveReport& report,
+                  const catalog::FileLister& lister, const platform::AppFolders& folders,
+                  DriveErrorReporter& reporter);
+
+} // namespace app

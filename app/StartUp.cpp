@@ -1,0 +1,105 @@
+#include "app/StartUp.h"
+
+#include "app/DataLocation.h"
+#include "app/DriveReport.h"
+#include "app/WindowGeometry.h"
+#include "app/WindowPlacement.h"
+#include "platform/Services.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/ImageBox.h"
+#include "ui/Units.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+
+namespace app {
+
+bool IsScreenSize(double screenWidthTwips, double screenHeightTwips, int width, int height) {
+    return screenWidthTwips == double(width) * ui::TwipsPerPixel &&
+           screenHeightTwips == double(height) * ui::TwipsPerPixel;
+}
+
+StartUp::StartUp(platform::Services& services, ProgramState& state, ui::Form2& splash, ui::Form1& mainWindow,
+                 QStringList arguments, QObject* parent)
+    : QObject(parent), services_(services), state_(state), splash_(splash), mainWindow_(mainWindow),
+      arguments_(std::move(arguments)) {
+    connect(splash_.Timer1, &QTimer::timeout, this, &StartUp::finishSplash);
+}
+
+void StartUp::begin() {
+    services_.cursor.setBusy();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        splash_.centreOn(screen->geometry());
+    splash_.show();
+}
+
+void StartUp::finishSplash() {
+    if (splashFinished_)
+        return;
+    splashFinished_ = true;
+    services_.cursor.setArrow();
+    splash_.Timer1->stop();
+    splash_.hide();
+    if (!loadMainWindow())
+        return;
+    mainWindow_.show();
+    // The frame the window manager adds is known only now; the stored size is the outer size.
+    applyOuterGeometry(mainWindow_, mainWindowTwips_);
+    emit mainWindowShown();
+}
+
+bool StartUp::loadMainWindow() {
+    if (!refuseSecondInstance())
+        return false;
+    DriveErrorReporter reporter(state_.report, services_.messageBoxes, services_.programExit);
+    if (!LocateAdData(arguments_, state_.location, state_.report, services_.fileLister, services_.folders,
+                      reporter))
+        return false;
+    sizeAndPlaceMainWindow();
+    state_.view.ZoomState = QStringLiteral("1");
+    return true;
+}
+
+bool StartUp::refuseSecondInstance() {
+    if (services_.instanceGuard.tryAcquire())
+        return true;
+    services_.messageBoxes.show({services_.folders.executableName() + QStringLiteral(" is already running!"),
+                                 ApplicationTitle, platform::MessageButtons::Ok, platform::MessageIcon::Critical,
+                                 true});
+    services_.programExit.endNow();
+    return false;
+}
+
+void StartUp::sizeAndPlaceMainWindow() {
+    const double screenWidth = services_.screen.widthTwips();
+    const double screenHeight = services_.screen.heightTwips();
+    PlacementInput input;
+    input.screenIs800x600 = IsScreenSize(screenWidth, screenHeight, 800, 600);
+    input.screenWidthTwips = screenWidth;
+    input.screenHeightTwips = screenHeight;
+    input.design = DesignedMainWindow;
+    const QRect image = mainWindow_.Image1->geometry();
+    const QRect number = mainWindow_.Text1->geometry();
+    input.computed.width = double(image.x() + image.width()) * ui::TwipsPerPixel + 400;
+    input.computed.height = double(number.y() + number.height()) * ui::TwipsPerPixel + 900;
+    auto read = [this](const char* key) {
+        return services_.settings.read(QStringLiteral("Settings"), QString::fromLatin1(key));
+    };
+    input.stored.left = read("MainLeft");
+    input.stored.top = read("MainTop");
+    if (input.screenIs800x600) {
+        input.stored.width = read("MainWidth");
+        input.stored.height = read("MainHeight");
+    }
+    const Placement placement = placeMainWindow(input);
+    if (placement.hideTaskBarCommand)
+        mainWindow_.mnuHideStatus->setVisible(false);
+    mainWindowTwips_ = placement.geometry;
+    applyOuterGeometry(mainWindow_, mainWindowTwips_);
+}
+
+} // namespace app

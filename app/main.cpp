@@ -1,0 +1,19 @@
+#include "app/Program.h"
+#include "platform/RealServices.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VantorAds"));
+    QApplication::setOrganizationName(QStringLiteral("VantorAds"));
+    QApplication::setApplicationVersion(QStringLiteral("2.10"));
+    QApplication::setDesktopFileName(QStringLiteral("vantorads"));
+
+    platform::RealServices services;
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    app::Program program(services.services(), arguments);
+    program.start();
+    return QApplication::exec();
+}

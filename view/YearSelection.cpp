@@ -1,0 +1,43 @@
+#include "view/YearSelection.h"
+
+#include "app/ProgramState.h"
+#include "catalog/Categories.h"
+#include "catalog/YearButtons.h"
+#include "catalog/YearEnabling.h"
+#include "ui/Form1.h"
+#include "ui/SSCommand.h"
+
+namespace view {
+
+YearSelection::YearSelection(ui::Form1& window, app::ProgramState& state, const catalog::FileLister& lister,
+                             QObject* parent)
+    : QObject(parent), window_(window), state_(state), lister_(lister) {
+    connect(&window_, &ui::Form1::categoryClicked, this, &YearSelection::categoryClicked);
+}
+
+void YearSelection::categoryClicked(int optionIndex) {
+    if (optionIndex < 0 || optionIndex >= catalog::CategoryCount)
+        return;
+    for (ui::SSCommand* button : window_.cmdYear)
+        button->setEnabled(false);
+
+    const catalog::Category& category = catalog::categoryAt(optionIndex);
+    const std::string key(category.key);
+    // Only the plain "Vantor" ads mark the two years without an ad of the car on its own.
+    for (int index : {0, 23, 42})
+        window_.cmdYear[size_t(index)]->setCaption(QString::fromStdString(catalog::yearButtonCaption(index, key)));
+    state_.catalog.CategoryKey = QString::fromStdString(key);
+
+    EnableYearButtons(state_.catalog.CategoryKey);
+    emit categoryChosen(category.firstButton);
+}
+
+void YearSelection::EnableYearButtons(const QString& categoryKey) {
+    const auto enabled =
+        catalog::enabledYearButtons(categoryKey.toStdString(), state_.location.AdRoot.toStdString(), lister_);
+    for (int i = 0; i < catalog::YearButtonCount; ++i)
+        if (enabled[size_t(i)])
+            window_.cmdYear[size_t(i)]->setEnabled(true);
+}
+
+} // namespace view

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+
+namespace app {
+struct ProgramState;
+}
+namespace catalog {
+class FileLister;
+}
+namespace ui {
+class Form1;
+}
+
+namespace view {
+
+// The category options: choosing one sets the category, re-labels the two special years and offers the
+// year buttons that have ads in that category.
+class YearSelection : public QObject {
+    Q_OBJECT
+public:
+    YearSelection(ui::Form1& window, app::ProgramState& state, const catalog::FileLister& lister,
+                  QObject* parent = nullptr);
+
+    void categoryClicked(int optionIndex);
+    // Enables the year buttons of the category; buttons are only ever disabled by a category click.
+    void EnableYearButtons(const QString& categoryKey);
+
+signals:
+    // The category is set up; its first year is to be shown.
+    void categoryChosen(int firstYearButton);
+
+private:
+    ui::Form1& window_;
+    app::ProgramState& state_;
+    const catalog::FileLister& lister_;
+};
+
+} // namespace view
