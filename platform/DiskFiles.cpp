@@ -1,0 +1,137 @@
+#include "platform/DiskFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <sys/statvfs.h>
+
+namespace platform {
+namespace {
+
+FileStatus noSuchDrive(const QString& path) {
+    return FileStatus::failure(QStringLiteral("The drive of %1 holds nothing.").arg(path));
+}
+
+OpenResult open(const std::optional<QString>& native, const QString& path, QIODevice::OpenMode mode) {
+    OpenResult result;
+    if (!native) {
+        result.status = noSuchDrive(path);
+        return result;
+    }
+    auto file = std::make_unique<QFile>(*native);
+    if (!file->open(mode)) {
+        result.status = FileStatus::failure(file->errorString());
+        return result;
+    }
+    result.file = FileHandle(std::move(file));
+    return result;
+}
+
+} // namespace
+
+DiskFiles::DiskFiles(const PathResolver& resolver) : resolver_(resolver) {}
+
+bool DiskFiles::exists(const QString& path) const {
+    const auto native = resolver_.resolve(path);
+    return native && QFileInfo(*native).isFile();
+}
+
+LengthResult DiskFiles::length(const QString& path) const {
+    LengthResult result;
+    const auto native = resolver_.resolve(path);
+    if (!native) {
+        result.status = noSuchDrive(path);
+        return result;
+    }
+    const QFileInfo info(*native);
+    if (!info.isFile()) {
+        result.status = FileStatus::failure(QStringLiteral("File not found: %1").arg(*native));
+        return result;
+    }
+    result.bytes = info.size();
+    return result;
+}
+
+OpenResult DiskFiles::openRead(const QString& path) const {
+    return open(resolver_.resolve(path), path, QIODevice::ReadOnly);
+}
+
+OpenResult DiskFiles::openWrite(const QString& path) const {
+    return open(resolver_.resolve(path), path, QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+FileStatus DiskFiles::remove(const QString& path) const {
+    const auto native = resolver_.resolve(path);
+    if (!native)
+        return noSuchDrive(path);
+    if (!QFileInfo(*native).isFile())
+        return FileStatus::failure(QStringLiteral("File not found: %1").arg(*native));
+    QFile file(*native);
+    if (!file.remove())
+        return FileStatus::failure(file.errorString());
+    return FileStatus::success();
+}
+
+FileStatus DiskFiles::removeMatching(const QString& patternPath) const {
+    const FolderListing listing = resolver_.list(patternPath);
+    if (!listing.ok)
+        return FileStatus::failure(listing.error);
+    const qsizetype lastSeparator = std::max(patternPath.lastIndexOf(u'\\'), patternPath.lastIndexOf(u'/'));
+    const QString folder = lastSeparator >= 0 ? patternPath.first(lastSeparator + 1) : QString();
+    FileStatus status;
+    for (const QString& name : listing.names) {
+        const FileStatus removed = remove(folder + name);
+        if (!removed.ok && status.ok)
+            status = removed;
+    }
+    return status;
+}
+
+FileStatus DiskFiles::createFolder(const QString& path) const {
+    const auto native = resolver_.resolve(path);
+    if (!native)
+        return noSuchDrive(path);
+    if (QFileInfo(*native).isDir())
+        return FileStatus::success();
+    if (!QDir().mkpath(*native))
+        return FileStatus::failure(QStringLiteral("The folder %1 cannot be created.").arg(*native));
+    return FileStatus::success();
+}
+
+FileStatus DiskFiles::removeFolder(const QString& path) const {
+    const auto native = resolver_.resolve(path);
+    if (!native)
+        return noSuchDrive(path);
+    if (!QFileInfo(*native).isDir())
+        return FileStatus::failure(QStringLiteral("The folder %1 does not exist.").arg(*native));
+    if (!QDir().rmdir(*native))
+        return FileStatus::failure(QStringLiteral("The folder %1 cannot be removed; it may not be empty.").arg(*native));
+    return FileStatus::success();
+}
+
+FreeSpace DiskFiles::freeSpace(const QString& folder) const {
+    FreeSpace space;
+    const auto native = resolver_.resolve(folder);
+    if (!native) {
+        space.error = noSuchDrive(folder).error;
+        return space;
+    }
+    // The copy's target folder is often not made yet: ask the nearest folder above it that exists.
+    QString probe = *native;
+    while (!QFileInfo(probe).isDir() && probe != QDir::rootPath())
+        probe = QFileInfo(probe).absolutePath();
+    struct statvfs stats {};
+    if (::statvfs(QFile::encodeName(probe).constData(), &stats) != 0) {
+        space.error = QString::fromLocal8Bit(std::strerror(errno));
+        return space;
+    }
+    space.ok = true;
+    space.freeClusters = stats.f_bavail;
+    space.sectorsPerCluster = 1;
+    space.bytesPerSector = stats.f_frsize;
+    return space;
+}
+
+} // namespace platform

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <memory>
+
+class QFile;
+
+namespace platform {
+
+// Outcome of a file operation; on failure, the system's description of the error.
+struct FileStatus {
+    bool ok = true;
+    QString error;
+
+    static FileStatus success() { return {}; }
+    static FileStatus failure(QString error) { return {false, std::move(error)}; }
+};
+
+struct ReadResult {
+    FileStatus status;
+    QByteArray bytes; // fewer than asked for only at the end of the file
+};
+
+// An open file for raw block reading or writing; closed when it goes out of scope.
+class FileHandle {
+public:
+    FileHandle();
+    explicit FileHandle(std::unique_ptr<QFile> file);
+    FileHandle(FileHandle&&) noexcept;
+    FileHandle& operator=(FileHandle&&) noexcept;
+    ~FileHandle();
+
+    bool isOpen() const;
+    ReadResult read(qint64 maxBytes);
+    // Fails unless every byte was written (a full disk shows here or at close).
+    FileStatus write(QByteArrayView bytes);
+    // Writes out what is buffered and closes; a failure to write it out is reported.
+    FileStatus close();
+
+private:
+    std::unique_ptr<QFile> file_;
+};
+
+} // namespace platform

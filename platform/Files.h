@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/FileHandle.h"
+
+#include <QString>
+
+namespace platform {
+
+struct OpenResult {
+    FileStatus status;
+    FileHandle file; // open only when status.ok
+};
+
+struct LengthResult {
+    FileStatus status;
+    qint64 bytes = 0;
+};
+
+// Free space in the cluster terms the copy command computes with: bytes per sector is the file system's
+// fragment size, a cluster is one sector, and the free clusters are those an ordinary user may fill.
+struct FreeSpace {
+    bool ok = false;
+    quint64 freeClusters = 0;
+    quint64 sectorsPerCluster = 0;
+    quint64 bytesPerSector = 0;
+    QString error;
+
+    quint64 bytes() const { return freeClusters * sectorsPerCluster * bytesPerSector; }
+};
+
+// File operations on the program's path texts ("E:\ads\63kxpe00.jpg", program folder + "\ads\"), which
+// go through the path resolver; a native absolute path is a path text too and resolves to itself.
+class Files {
+public:
+    virtual ~Files() = default;
+
+    virtual bool exists(const QString& path) const = 0; // an ordinary file, not a folder
+    virtual LengthResult length(const QString& path) const = 0;
+    virtual OpenResult openRead(const QString& path) const = 0;
+    // Creates the file, or empties it when it exists.
+    virtual OpenResult openWrite(const QString& path) const = 0;
+    virtual FileStatus remove(const QString& path) const = 0;
+    // Deletes every ordinary file matching the wildcard last component (letter case ignored). Goes on past
+    // files it cannot delete; the status names the first of them, or the listing failure.
+    virtual FileStatus removeMatching(const QString& patternPath) const = 0;
+    // Creates the folder and any missing folders above it; an existing folder is no error.
+    virtual FileStatus createFolder(const QString& path) const = 0;
+    // Removes the folder only if it is empty.
+    virtual FileStatus removeFolder(const QString& path) const = 0;
+    // The free space of the file system that holds the folder, or would hold it once created.
+    virtual FreeSpace freeSpace(const QString& folder) const = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,79 @@
+#include "platform/QtMessageBoxes.h"
+
+#include <QApplication>
+
+namespace platform {
+namespace {
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> buildMessageBox(const MessageBoxRequest& request, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setIcon(qtIcon(request.icon));
+    box->setWindowTitle(request.title);
+    QString text = request.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // Plain text: an ad path or error description must never be taken for markup.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    switch (request.buttons) {
+    case MessageButtons::Ok:
+        box->setStandardButtons(QMessageBox::Ok);
+        box->setDefaultButton(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
+        break;
+    case MessageButtons::RetryCancel:
+        box->setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Retry);
+        box->setEscapeButton(QMessageBox::Cancel);
+        break;
+    }
+    box->setWindowModality(Qt::ApplicationModal);
+    if (request.systemModal)
+        box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    return box;
+}
+
+int replyForButton(QMessageBox::StandardButton button, MessageButtons buttons) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return Reply::Ok;
+    case QMessageBox::Cancel:
+        return Reply::Cancel;
+    case QMessageBox::Retry:
+        return Reply::Retry;
+    case QMessageBox::Yes:
+        return Reply::Yes;
+    case QMessageBox::No:
+        return Reply::No;
+    default:
+        return harmlessReply(buttons);
+    }
+}
+
+int QtMessageBoxes::show(const MessageBoxRequest& request) {
+    const auto box = buildMessageBox(request, QApplication::activeWindow());
+    box->exec();
+    return replyForButton(box->standardButton(box->clickedButton()), request.buttons);
+}
+
+} // namespace platform

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+
+#include <QMessageBox>
+#include <memory>
+
+namespace platform {
+
+// The box as it will be shown, split from showing it so that its make-up can be checked without a modal
+// event loop.
+std::unique_ptr<QMessageBox> buildMessageBox(const MessageBoxRequest& request, QWidget* parent);
+int replyForButton(QMessageBox::StandardButton button, MessageButtons buttons);
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    int show(const MessageBoxRequest& request) override;
+};
+
+} // namespace platform

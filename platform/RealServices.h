@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/DiskFileLister.h"
+#include "platform/DiskFiles.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/Services.h"
+
+#include <optional>
+
+namespace platform {
+
+// The real services. Needs a QApplication; the drive table is read once, here.
+class RealServices {
+public:
+    struct Options {
+        std::optional<QString> pdfOutputPath; // print to this file instead of the system printer
+    };
+
+    RealServices();
+    explicit RealServices(Options options);
+    RealServices(const RealServices&) = delete;
+    RealServices& operator=(const RealServices&) = delete;
+
+    Services& services() { return services_; }
+
+private:
+    QtMessageBoxes messageBoxes_;
+    PathResolver paths_;
+    DiskFileLister fileLister_;
+    SystemAppFolders folders_;
+    DiskFiles files_;
+    IniSettingsStore settings_;
+    PrimaryScreen screen_;
+    ApplicationBusyCursor cursor_;
+    DesktopTaskBar taskBar_;
+    LockFileInstanceGuard instanceGuard_;
+    SystemPrinter printer_;
+    SystemClipboard clipboard_;
+    DesktopShell shell_;
+    SystemClock clock_;
+    ImmediateProgramExit programExit_;
+    Services services_;
+};
+
+} // namespace platform

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace platform {
+
+// The per-user settings of application "VantorAds", addressed by section and key, each value a text.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual std::optional<QString> read(const QString& section, const QString& key) const = 0;
+    // Returns whether the value reached permanent storage; the program may end right after writing.
+    virtual bool write(const QString& section, const QString& key, const QString& value) = 0;
+};
+
+// An INI file in the user's configuration folder: $XDG_CONFIG_HOME/VantorAds/VantorAds.ini.
+class IniSettingsStore : public SettingsStore {
+public:
+    std::optional<QString> read(const QString& section, const QString& key) const override;
+    bool write(const QString& section, const QString& key, const QString& value) override;
+};
+
+} // namespace platform

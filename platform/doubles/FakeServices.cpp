@@ -1,0 +1,23 @@
+#include "platform/doubles/FakeServices.h"
+
+#include <QDir>
+
+namespace platform {
+namespace {
+
+QString madeFolder(const QTemporaryDir& root, const QString& relative) {
+    const QString folder = root.filePath(relative);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+} // namespace
+
+FakeServices::FakeServices(DriveTable drives)
+    : paths(std::move(drives)), fileLister(paths), folders(madeFolder(root_, QStringLiteral("program")),
+                                                          madeFolder(root_, QStringLiteral("data/VantorAds"))),
+      files(paths),
+      services_{messageBoxes, paths,         fileLister, folders,   files, settings, screen,      cursor,
+                taskBar,      instanceGuard, printer,    clipboard, shell, clock,    programExit} {}
+
+} // namespace platform

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/DiskFileLister.h"
+#include "platform/Services.h"
+#include "platform/doubles/FixedAppFolders.h"
+#include "platform/doubles/FixedClock.h"
+#include "platform/doubles/FixedScreen.h"
+#include "platform/doubles/MemorySettingsStore.h"
+#include "platform/doubles/RecordingBusyCursor.h"
+#include "platform/doubles/RecordingClipboard.h"
+#include "platform/doubles/RecordingPrinter.h"
+#include "platform/doubles/RecordingProgramExit.h"
+#include "platform/doubles/RecordingShell.h"
+#include "platform/doubles/RecordingTaskBar.h"
+#include "platform/doubles/ScriptedFreeSpaceFiles.h"
+#include "platform/doubles/ScriptedInstanceGuard.h"
+#include "platform/doubles/ScriptedMessageBoxes.h"
+
+#include <QTemporaryDir>
+
+namespace platform {
+
+// All services as test doubles, except that paths, listings and files are the real ones working in a
+// temporary folder of their own: root()/program is the program folder, root()/data/VantorAds the local
+// copy folder (both made), and drive letters point wherever the test's drive table says.
+class FakeServices {
+public:
+    explicit FakeServices(DriveTable drives = {});
+    FakeServices(const FakeServices&) = delete;
+    FakeServices& operator=(const FakeServices&) = delete;
+
+    Services& services() { return services_; }
+    QString root() const { return root_.path(); }
+
+private:
+    QTemporaryDir root_; // first, so that the folders exist before the members that name them
+
+public:
+    ScriptedMessageBoxes messageBoxes;
+    PathResolver paths;
+    DiskFileLister fileLister;
+    FixedAppFolders folders;
+    ScriptedFreeSpaceFiles files;
+    MemorySettingsStore settings;
+    FixedScreen screen;
+    RecordingBusyCursor cursor;
+    RecordingTaskBar taskBar;
+    ScriptedInstanceGuard instanceGuard;
+    RecordingPrinter printer;
+    RecordingClipboard clipboard;
+    RecordingShell shell;
+    FixedClock clock;
+    RecordingProgramExit programExit;
+
+private:
+    Services services_;
+};
+
+} // namespace platform
