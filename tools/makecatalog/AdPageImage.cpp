@@ -67,9 +67,15 @@ void drawLabel(QPainter& painter, const QStringList& lines, const QRectF& area, 
         const qreal lineHeight =
             area.height() * (i == 0 ? 0.4 : 0.6 / std::max<qsizetype>(1, lines.size() - 1));
         const QRectF box(area.left(), top, area.width(), lineHeight);
-        painter.setFont(fittedFont(lines[i], box.width(), box.height()));
-        painter.setPen(i == 0 ? colour : (i == 1 ? colour.darker(140) : ink));
-        painter.drawText(box, Qt::AlignHCenter | Qt::AlignVCenter, lines[i]);
+        const QFont font = fittedFont(lines[i], box.width(), box.height());
+        // Glyphs drawn as outlines: Qt's glyph cache renders text slightly differently depending on what was
+        // drawn before, and the same page must give the same file whatever was written earlier.
+        QPainterPath text;
+        text.addText(0, 0, font, lines[i]);
+        const QFontMetricsF metrics(font);
+        const qreal baseline = box.center().y() + (metrics.ascent() - metrics.descent()) / 2;
+        text.translate(box.center().x() - metrics.horizontalAdvance(lines[i]) / 2, baseline);
+        painter.fillPath(text, i == 0 ? colour : (i == 1 ? colour.darker(140) : ink));
         top += lineHeight;
     }
 }
