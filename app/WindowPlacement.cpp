@@ -18,12 +18,12 @@ std::optional<double> storedNumber(const std::optional<QString>& text) {
 
 namespace {
 
-// A stored size is used when it is a number between the usable minimum and the whole screen.
+// A stored size is used when it is a number no smaller than the usable minimum; either way the window
+// is never larger than the screen.
 double storedSize(const std::optional<QString>& text, double fallback, double minimum, double screen) {
     const std::optional<double> value = storedNumber(text);
-    if (!value || *value < minimum)
-        return fallback;
-    return std::min(*value, std::max(screen, minimum));
+    const double size = value && *value >= minimum ? *value : fallback;
+    return std::min(size, std::max(screen, minimum));
 }
 
 // A stored edge is kept within the screen, so that the window always opens where it can be seen.

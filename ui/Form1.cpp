@@ -52,8 +52,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Form1Client"));
-    central->setFixedSize(rectFromTwips(0, 0, 12060, 8460).size());
     setCentralWidget(central);
+    // Controls keep their places whatever the window's size; the window only starts at the designed size.
+    resize(rectFromTwips(0, 0, 12060, 8460).size());
 
     buildAdView(central);
     buildLeftPanel(central);

@@ -1,0 +1,214 @@
+#include "StartUpFixture.h"
+
+#include "app/StartUp.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QTimer>
+
+using platform::MessageButtons;
+using platform::MessageIcon;
+namespace Reply = platform::Reply;
+
+namespace {
+
+const QString Va002Text = QStringLiteral(
+    "Error number: VA002\r\n\r\nNo longer able to detect Vantor Ads - The Marketing of Roadmark CD-ROM.\r\n\r\n"
+    "Make sure that CD is in CDROM drive.");
+
+// Message boxes that run an action when a box appears, as a user would insert the disc before answering.
+class ActingMessageBoxes : public platform::ScriptedMessageBoxes {
+public:
+    std::function<void()> onShow;
+    int show(const platform::MessageBoxRequest& request) override {
+        if (onShow)
+            onShow();
+        return ScriptedMessageBoxes::show(request);
+    }
+};
+
+} // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void splashForThreeSecondsThenMainWindow();
+    void secondInstanceIsTurnedAway();
+    void programFolderSwitch();
+    void programFolderSwitchNearMisses_data();
+    void programFolderSwitchNearMisses();
+    void localCopyWithDisc();
+    void localCopyWithoutDiscStillAsksForTheDisc();
+    void scanSkipsEmptyLettersAndFindsUpperCaseDisc();
+    void driveWithAdsFolderButNoJpegIsSkipped();
+    void retryAfterInsertingTheDisc();
+    void cancelEndsWithoutMainWindow();
+};
+
+void StartUpTest::splashForThreeSecondsThenMainWindow() {
+    StartUpFixture f;
+    f.writeAd("cd/ads/53kxpe00.jpg");
+    f.setDrive('D', "cd");
+    app::Program& program = f.start();
+
+    QVERIFY(program.splash().isVisible());
+    QVERIFY(f.fake().cursor.isBusy());
+    QVERIFY(!program.mainWindow().isVisible());
+    QCOMPARE(program.splash().Timer1->interval(), 3000);
+    QVERIFY(program.splash().Timer1->isActive());
+
+    QSignalSpy shown(&program.startUp(), &app::StartUp::mainWindowShown);
+    QVERIFY(shown.wait(6000));
+    QVERIFY(program.mainWindow().isVisible());
+    QVERIFY(!program.splash().isVisible());
+    QVERIFY(!f.fake().cursor.isBusy());
+    QCOMPARE(program.state().location.DocRoot, QStringLiteral("D:"));
+    QCOMPARE(program.state().location.AdRoot, QStringLiteral("D:"));
+    QCOMPARE(program.state().view.ZoomState, QStringLiteral("1"));
+    QVERIFY(program.state().catalog.CategoryKey.isEmpty());
+    QVERIFY(f.fake().messageBoxes.shown().empty());
+}
+
+void StartUpTest::secondInstanceIsTurnedAway() {
+    StartUpFixture f;
+    f.writeAd("cd/ads/53kxpe00.jpg");
+    f.setDrive('D', "cd");
+    f.fake().instanceGuard.setAlreadyRunning(true);
+    f.fake().messageBoxes.expect(Reply::Ok);
+    app::Program& program = f.startPastSplash();
+
+    QCOMPARE(int(f.fake().messageBoxes.shown().size()), 1);
+    const platform::MessageBoxRequest& box = f.fake().messageBoxes.last();
+    QCOMPARE(box.text, QStringLiteral("VantorAds is already running!"));
+    QCOMPARE(box.title, QStringLiteral("VantorAds"));
+    QCOMPARE(box.buttons, MessageButtons::Ok);
+    QCOMPARE(box.icon, MessageIcon::Critical);
+    QVERIFY(box.systemModal);
+    QVERIFY(f.fake().programExit.ended());
+    QVERIFY(!program.mainWindow().isVisible());
+    QVERIFY(program.state().location.DocRoot.isEmpty()); // no drive was looked at
+    QVERIFY(f.fake().settings.writes().empty());
+}
+
+void StartUpTest::programFolderSwitch() {
+    StartUpFixture f;
+    f.writeAd("cd/ads/53kxpe00.jpg");
+    f.setDrive('D', "cd");
+    app::Program& program = f.startPastSplash({QStringLiteral("HWI")});
+    const QString programFolder = f.fake().folders.programFolder();
+    QCOMPARE(program.state().location.AdRoot, programFolder);
+    QCOMPARE(program.state().location.DocRoot, programFolder);
+    QVERIFY(program.mainWindow().isVisible());
+    QVERIFY(f.fake().messageBoxes.shown().empty());
+}
+
+void StartUpTest::programFolderSwitchNearMisses_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("lower case") << QStringList{"hwi"};
+    QTest::newRow("mixed case") << QStringList{"Hwi"};
+    QTest::newRow("followed by more") << QStringList{"HWI", "x"};
+    QTest::newRow("longer word") << QStringList{"HWIX"};
+    QTest::newRow("with blank") << QStringList{"HWI "};
+}
+
+void StartUpTest::programFolderSwitchNearMisses() {
+    QFETCH(QStringList, arguments);
+    StartUpFixture f;
+    f.writeAd("cd/ads/53kxpe00.jpg");
+    f.setDrive('E', "cd");
+    app::Program& program = f.startPastSplash(arguments);
+    QCOMPARE(program.state().location.DocRoot, QStringLiteral("E:"));
+    QCOMPARE(program.state().location.AdRoot, QStringLiteral("E:"));
+}
+
+void StartUpTest::localCopyWithDisc() {
+    StartUpFixture f;
+    f.writeAd("data/VantorAds/ads/01kxpe00.jpg");
+    f.writeAd("cd/ads/53kxpe00.jpg");
+    f.setDrive('F', "cd");
+    app::Program& program = f.startPastSplash();
+    QCOMPARE(program.state().location.AdRoot, f.fake().folders.localCopyFolder());
+    QCOMPARE(program.state().location.DocRoot, QStringLiteral("F:"));
+}
+
+void StartUpTest::localCopyWithoutDiscStillAsksForTheDisc() {
+    StartUpFixture f;
+    f.writeAd("data/VantorAds/ads/01kxpe00.jpg");
+    f.fake().messageBoxes.expect(Reply::Cancel);
+    app::Program& program = f.startPastSplash();
+    QCOMPARE(f.fake().messageBoxes.last().text, Va002Text);
+    QVERIFY(f.fake().programExit.ended());
+    QVERIFY(!program.mainWindow().isVisible());
+}
+
+void StartUpTest::scanSkipsEmptyLettersAndFindsUpperCaseDisc() {
+    StartUpFixture f;
+    // D: names a folder that does not exist, E: has no ads at all, F: is a disc with upper-case names.
+    platform::DriveTable drives;
+    drives.set('D', f.fake().root() + QStringLiteral("/nothing-here"));
+    drives.set('E', f.folder("empty"));
+    drives.set('F', f.folder("upper"));
+    drives.set('G', f.folder("later"));
+    f.fake().paths.setDrives(drives);
+    f.writeAd("upper/ADS/63KXPE00.JPG");
+    f.writeAd("later/ads/53kxpe00.jpg");
+    app::Program& program = f.startPastSplash();
+    QCOMPARE(program.state().location.DocRoot, QStringLiteral("F:"));
+    QVERIFY(f.fake().messageBoxes.shown().empty());
+}
+
+void StartUpTest::driveWithAdsFolderButNoJpegIsSkipped() {
+    StartUpFixture f;
+    QFile text(f.folder("notads/ads") + QStringLiteral("/readme.txt"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("no pictures here");
+    text.close();
+    f.folder("notads/ads/53kxpe00.jpg"); // a folder named like an ad is no ad
+    f.setDrive('D', "notads");
+    f.writeAd("cd/ads/99kxpe00.jpg");
+    f.setDrive('H', "cd");
+    app::Program& program = f.startPastSplash();
+    QCOMPARE(program.state().location.DocRoot, QStringLiteral("H:"));
+}
+
+void StartUpTest::retryAfterInsertingTheDisc() {
+    StartUpFixture f;
+    ActingMessageBoxes boxes;
+    boxes.expect(Reply::Retry);
+    boxes.onShow = [&] {
+        f.writeAd("cd/ads/70kxpe00.jpg");
+        f.setDrive('K', "cd");
+    };
+    platform::Services& s = f.fake().services();
+    platform::Services services{boxes,  s.paths,   s.fileLister, s.folders, s.files,   s.settings,
+                                s.screen, s.cursor, s.taskBar,   s.instanceGuard, s.printer, s.clipboard,
+                                s.shell,  s.clock,  s.programExit};
+    app::Program program(services, {});
+    program.start();
+    program.startUp().finishSplash();
+    QCOMPARE(int(boxes.shown().size()), 1);
+    QCOMPARE(boxes.last().text, Va002Text);
+    QCOMPARE(boxes.last().title, QStringLiteral("Vantor Ads - The Marketing of Roadmark"));
+    QCOMPARE(boxes.last().buttons, MessageButtons::RetryCancel);
+    QCOMPARE(boxes.last().icon, MessageIcon::None);
+    QCOMPARE(program.state().report.MessageReply, QStringLiteral("4"));
+    QCOMPARE(program.state().location.DocRoot, QStringLiteral("K:"));
+    QVERIFY(program.mainWindow().isVisible());
+    QVERIFY(!f.fake().programExit.ended());
+}
+
+void StartUpTest::cancelEndsWithoutMainWindow() {
+    StartUpFixture f;
+    f.fake().messageBoxes.expect(Reply::Cancel);
+    app::Program& program = f.startPastSplash();
+    QCOMPARE(program.state().report.ErrorCode, QStringLiteral("VA002"));
+    QCOMPARE(program.state().report.MessageReply, QStringLiteral("2"));
+    QVERIFY(f.fake().programExit.ended());
+    QVERIFY(!program.mainWindow().isVisible());
+    QVERIFY(f.fake().settings.writes().empty());
+}
+
+QTEST_MAIN(StartUpTest)
+#include "StartUpTest.moc"
