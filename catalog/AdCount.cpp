@@ -1,0 +1,35 @@
+#include "catalog/AdCount.h"
+
+#include "catalog/AdNaming.h"
+#include "catalog/ListedNames.h"
+
+namespace catalog {
+
+namespace {
+
+constexpr int HighestAdNumber = 100;
+
+} // namespace
+
+int countAds(const std::string& firstAdPath, const FileLister& lister) {
+    // Split the stem, not the full path: the candidates' folder is the stem's folder even when a
+    // malformed path puts a backslash inside its last six characters.
+    const std::string base = stepBaseOf(firstAdPath);
+    const std::size_t slash = base.rfind('\\');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::string folder = base.substr(0, nameStart);
+    const std::string stem = base.substr(nameStart);
+
+    const Listing listing = lister.list(folder + "*.jpg");
+    if (!listing.ok)
+        return 0;
+    const ListedNames names(listing.names);
+
+    for (int n = HighestAdNumber; n >= 0; --n) {
+        if (names.contains(adPathText(stem, n)))
+            return n + 1;
+    }
+    return 0;
+}
+
+} // namespace catalog
