@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Program.h"
+#include "app/StartUp.h"
 #include "platform/doubles/FakeServices.h"
 #include "tools/makecatalog/SampleCatalog.h"
 
