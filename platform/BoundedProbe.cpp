@@ -27,7 +27,8 @@ template <typename Result> struct Run {
 } // namespace
 
 template <typename Result>
-BoundedProbe<Result>::BoundedProbe(std::chrono::milliseconds bound) : bound_(bound), shared_(std::make_shared<Shared>()) {}
+BoundedProbe<Result>::BoundedProbe(std::chrono::milliseconds bound)
+    : bound_(bound), shared_(std::make_shared<Shared>()) {}
 
 template <typename Result> bool BoundedProbe<Result>::isHanging(const QString& key) const {
     std::lock_guard lock(shared_->mutex);

@@ -2,7 +2,9 @@
 
 namespace platform {
 
-quintptr DesktopTaskBar::findTrayWindow() { return 0; }
+quintptr DesktopTaskBar::findTrayWindow() {
+    return 0;
+}
 
 void DesktopTaskBar::showWindow(quintptr, int) {}
 

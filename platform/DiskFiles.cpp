@@ -107,7 +107,8 @@ FileStatus DiskFiles::removeFolder(const QString& path) const {
     if (!QFileInfo(*native).isDir())
         return FileStatus::failure(QStringLiteral("The folder %1 does not exist.").arg(*native));
     if (!QDir().rmdir(*native))
-        return FileStatus::failure(QStringLiteral("The folder %1 cannot be removed; it may not be empty.").arg(*native));
+        return FileStatus::failure(
+            QStringLiteral("The folder %1 cannot be removed; it may not be empty.").arg(*native));
     return FileStatus::success();
 }
 

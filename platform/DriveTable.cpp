@@ -19,7 +19,9 @@ void DriveTable::set(char letter, const QString& folder) {
         folders_[std::size_t(index)] = folder;
 }
 
-void DriveTable::clear(char letter) { set(letter, QString()); }
+void DriveTable::clear(char letter) {
+    set(letter, QString());
+}
 
 std::optional<QString> DriveTable::folderOf(char letter) const {
     const int index = indexOf(letter);
@@ -29,7 +31,8 @@ std::optional<QString> DriveTable::folderOf(char letter) const {
 }
 
 int DriveTable::count() const {
-    return int(std::count_if(folders_.begin(), folders_.end(), [](const QString& f) { return !f.isEmpty(); }));
+    return int(
+        std::count_if(folders_.begin(), folders_.end(), [](const QString& f) { return !f.isEmpty(); }));
 }
 
 DriveTable DriveTable::fromEnvironmentText(QStringView text) {
@@ -57,8 +60,8 @@ QString decodeMountField(QStringView field) {
     for (qsizetype i = 0; i < field.size(); ++i) {
         if (field[i] == u'\\' && i + 3 < field.size()) {
             const QStringView digits = field.sliced(i + 1, 3);
-            const bool octal = std::all_of(digits.begin(), digits.end(),
-                                           [](QChar c) { return c >= u'0' && c <= u'7'; });
+            const bool octal =
+                std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'7'; });
             if (octal) {
                 decoded += QChar(digits.toString().toUShort(nullptr, 8));
                 i += 3;

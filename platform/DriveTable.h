@@ -28,7 +28,8 @@ public:
     // /proc/self/mounts: CD and DVD file systems (iso9660, udf) and everything mounted below /media,
     // /run/media and /mnt get D, E, F, ... in the order of their mount points.
     static DriveTable fromMountsText(QStringView text);
-    // The whole decision: a set VANTORADS_DRIVES value (even an empty one) is the table; otherwise the mounts.
+    // The whole decision: a set VANTORADS_DRIVES value (even an empty one) is the table; otherwise the
+    // mounts.
     static DriveTable fromSources(const std::optional<QString>& environmentValue, QStringView mountsText);
     // The table of this machine, from VANTORADS_DRIVES or /proc/self/mounts.
     static DriveTable detect();

@@ -14,9 +14,13 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
     }
     return *this;
 }
-FileHandle::~FileHandle() { close(); }
+FileHandle::~FileHandle() {
+    close();
+}
 
-bool FileHandle::isOpen() const { return file_ && file_->isOpen(); }
+bool FileHandle::isOpen() const {
+    return file_ && file_->isOpen();
+}
 
 ReadResult FileHandle::read(qint64 maxBytes) {
     ReadResult result;

@@ -7,11 +7,13 @@ namespace platform {
 namespace {
 
 std::unique_ptr<QSettings> openSettings() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VantorAds"),
-                                       QStringLiteral("VantorAds"));
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("VantorAds"), QStringLiteral("VantorAds"));
 }
 
-QString settingsKey(const QString& section, const QString& key) { return section + u'/' + key; }
+QString settingsKey(const QString& section, const QString& key) {
+    return section + u'/' + key;
+}
 
 } // namespace
 

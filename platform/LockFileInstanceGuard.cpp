@@ -32,6 +32,8 @@ bool LockFileInstanceGuard::tryAcquire() {
     return false;
 }
 
-void LockFileInstanceGuard::release() { lock_.reset(); }
+void LockFileInstanceGuard::release() {
+    lock_.reset();
+}
 
 } // namespace platform

@@ -16,8 +16,8 @@ QString joined(const QString& folder, const QString& name) {
 // The entry of a folder that equals the name without regard to case; of several, the first in code-point
 // order, so that the choice never depends on the order in which the file system lists them.
 QString caseInsensitiveMatch(const QString& folder, const QString& name) {
-    const QStringList entries =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    const QStringList entries = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     QString best;
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0 && (best.isNull() || entry < best))
@@ -31,7 +31,8 @@ QString caseInsensitiveMatch(const QString& folder, const QString& name) {
 PathResolver::PathResolver(DriveTable drives) : drives_(std::move(drives)) {}
 
 bool PathResolver::hasDriveLetter(const QString& pathText) {
-    return pathText.size() >= 2 && pathText[1] == u':' && pathText[0].unicode() < 0x80 && pathText[0].isLetter();
+    return pathText.size() >= 2 && pathText[1] == u':' && pathText[0].unicode() < 0x80 &&
+           pathText[0].isLetter();
 }
 
 std::optional<QString> PathResolver::resolve(const QString& pathText) const {

@@ -6,14 +6,17 @@
 
 namespace platform {
 
-QString SystemAppFolders::programFolder() const { return QCoreApplication::applicationDirPath(); }
+QString SystemAppFolders::programFolder() const {
+    return QCoreApplication::applicationDirPath();
+}
 
 QString SystemAppFolders::executableName() const {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
 QString SystemAppFolders::localCopyFolder() const {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/VantorAds");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/VantorAds");
 }
 
 } // namespace platform

@@ -6,7 +6,8 @@ namespace platform {
 
 class FixedAppFolders : public AppFolders {
 public:
-    FixedAppFolders(QString programFolder, QString localCopyFolder, QString executableName = QStringLiteral("VantorAds"))
+    FixedAppFolders(QString programFolder, QString localCopyFolder,
+                    QString executableName = QStringLiteral("VantorAds"))
         : programFolder_(std::move(programFolder)), localCopyFolder_(std::move(localCopyFolder)),
           executableName_(std::move(executableName)) {}
 

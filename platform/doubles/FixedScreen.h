@@ -6,7 +6,8 @@ namespace platform {
 
 class FixedScreen : public Screen {
 public:
-    FixedScreen(double widthTwips = 12000, double heightTwips = 9000) : width_(widthTwips), height_(heightTwips) {}
+    FixedScreen(double widthTwips = 12000, double heightTwips = 9000)
+        : width_(widthTwips), height_(heightTwips) {}
     void setTwips(double widthTwips, double heightTwips) {
         width_ = widthTwips;
         height_ = heightTwips;

@@ -40,7 +40,9 @@ public:
     int setups() const { return setups_; }
 
 private:
-    PrintStatus status() const { return error_.isEmpty() ? PrintStatus::success() : PrintStatus::failure(error_); }
+    PrintStatus status() const {
+        return error_.isEmpty() ? PrintStatus::success() : PrintStatus::failure(error_);
+    }
 
     QString error_;
     bool setupAccepted_ = true;

@@ -1,0 +1,173 @@
+#include "platform/DiskFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace platform;
+
+class FilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void blocksRoundTrip();
+    void openWriteEmptiesAnExistingFile();
+    void existsAndLength();
+    void failuresCarryTheSystemsDescription();
+    void removeMatchingIgnoresCase();
+    void foldersAreMadeAndRemoved();
+    void freeSpaceOfTheTemporaryFolder();
+    void emptyDriveHoldsNothing();
+
+private:
+    QString path(const QString& relative) const { return dir_->filePath(relative); }
+    void makeFile(const QString& relative, const QByteArray& content = "x");
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<PathResolver> resolver_;
+    std::unique_ptr<DiskFiles> files_;
+};
+
+void FilesTest::makeFile(const QString& relative, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path(relative)).absolutePath());
+    QFile file(path(relative));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+void FilesTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    DriveTable drives;
+    drives.set('E', path(QStringLiteral("cd")));
+    resolver_ = std::make_unique<PathResolver>(drives);
+    files_ = std::make_unique<DiskFiles>(*resolver_);
+}
+
+void FilesTest::blocksRoundTrip() {
+    QByteArray source(60'000, '\0');
+    for (int i = 0; i < source.size(); ++i)
+        source[i] = char(i * 7 % 251);
+    makeFile(QStringLiteral("cd/ADS/60KXPE00.JPG"), source);
+    QVERIFY(files_->createFolder(dir_->path() + "\\copy\\ads\\").ok);
+
+    auto in = files_->openRead(QStringLiteral("E:\\Ads\\60kxpe00.jpg"));
+    QVERIFY2(in.status.ok, qPrintable(in.status.error));
+    auto out = files_->openWrite(dir_->path() + "\\copy\\ads\\60kxpe00.jpg");
+    QVERIFY2(out.status.ok, qPrintable(out.status.error));
+    QList<qsizetype> blockSizes;
+    for (;;) {
+        const ReadResult block = in.file.read(25'000);
+        QVERIFY(block.status.ok);
+        if (block.bytes.isEmpty())
+            break;
+        blockSizes.append(block.bytes.size());
+        QVERIFY(out.file.write(block.bytes).ok);
+    }
+    QCOMPARE(blockSizes, QList<qsizetype>({25'000, 25'000, 10'000}));
+    QVERIFY(out.file.close().ok);
+    QVERIFY(!out.file.isOpen());
+    QVERIFY(!out.file.write("more").ok);
+
+    QFile copy(path(QStringLiteral("copy/ads/60kxpe00.jpg")));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), source);
+}
+
+void FilesTest::openWriteEmptiesAnExistingFile() {
+    makeFile(QStringLiteral("old.jpg"), QByteArray(1000, 'o'));
+    {
+        auto out = files_->openWrite(path(QStringLiteral("old.jpg")));
+        QVERIFY(out.status.ok);
+        QVERIFY(out.file.write("new").ok);
+    } // closed by going out of scope
+    QCOMPARE(QFileInfo(path(QStringLiteral("old.jpg"))).size(), 3);
+    auto in = files_->openRead(path(QStringLiteral("old.jpg")));
+    QVERIFY(!in.file.write("x").ok);
+    QCOMPARE(in.file.read(10).bytes, QByteArray("new"));
+}
+
+void FilesTest::existsAndLength() {
+    makeFile(QStringLiteral("cd/ADS/53vantor00.jpg"), QByteArray(24'999, 'a'));
+    QVERIFY(files_->exists(QStringLiteral("E:\\ads\\53VANTOR00.JPG")));
+    QVERIFY(!files_->exists(QStringLiteral("E:\\ads\\53vantor01.jpg")));
+    QVERIFY(!files_->exists(QStringLiteral("E:\\ads"))); // a folder is no file
+    const auto length = files_->length(QStringLiteral("E:\\ads\\53vantor00.jpg"));
+    QVERIFY(length.status.ok);
+    QCOMPARE(length.bytes, 24'999);
+    QVERIFY(!files_->length(QStringLiteral("E:\\ads\\53vantor01.jpg")).status.ok);
+}
+
+void FilesTest::failuresCarryTheSystemsDescription() {
+    const auto missing = files_->openRead(path(QStringLiteral("none.jpg")));
+    QVERIFY(!missing.status.ok);
+    QVERIFY(!missing.file.isOpen());
+    QVERIFY(missing.status.error.contains(QStringLiteral("No such file"), Qt::CaseInsensitive));
+
+    const auto noFolder = files_->openWrite(path(QStringLiteral("no/such/folder/x.jpg")));
+    QVERIFY(!noFolder.status.ok);
+    QVERIFY(!noFolder.status.error.isEmpty());
+
+    QVERIFY(QDir().mkpath(path(QStringLiteral("afolder"))));
+    QVERIFY(!files_->openWrite(path(QStringLiteral("afolder"))).status.ok);
+    QVERIFY(!files_->remove(path(QStringLiteral("afolder"))).ok);
+    QVERIFY(!files_->remove(path(QStringLiteral("none.jpg"))).ok);
+}
+
+void FilesTest::removeMatchingIgnoresCase() {
+    makeFile(QStringLiteral("prog/ads/01vantor00.jpg"));
+    makeFile(QStringLiteral("prog/ads/63KXPE00.JPG"));
+    makeFile(QStringLiteral("prog/ads/notes.txt"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("prog/ads/sub.jpg"))));
+    QVERIFY(files_->removeMatching(dir_->path() + "\\prog\\ads\\*.jpg").ok);
+    QCOMPARE(QDir(path(QStringLiteral("prog/ads"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList({"notes.txt", "sub.jpg"}));
+    // Nothing left to match is no failure; a missing folder is.
+    QVERIFY(files_->removeMatching(dir_->path() + "\\prog\\ads\\*.jpg").ok);
+    QVERIFY(!files_->removeMatching(dir_->path() + "\\prog\\gone\\*.jpg").ok);
+}
+
+void FilesTest::foldersAreMadeAndRemoved() {
+    const QString folder = dir_->path() + "\\data\\VantorAds\\ads\\";
+    QVERIFY(files_->createFolder(folder).ok);
+    QVERIFY(QFileInfo(path(QStringLiteral("data/VantorAds/ads"))).isDir());
+    QVERIFY(files_->createFolder(folder).ok); // existing: no error
+
+    makeFile(QStringLiteral("data/VantorAds/ads/keep.txt"));
+    QVERIFY(!files_->removeFolder(folder).ok); // not empty
+    QVERIFY(QFileInfo(path(QStringLiteral("data/VantorAds/ads/keep.txt"))).isFile());
+    QVERIFY(QFile::remove(path(QStringLiteral("data/VantorAds/ads/keep.txt"))));
+    QVERIFY(files_->removeFolder(folder).ok);
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("data/VantorAds/ads"))));
+    QVERIFY(!files_->removeFolder(folder).ok);
+
+    makeFile(QStringLiteral("plain"));
+    QVERIFY(!files_->createFolder(path(QStringLiteral("plain"))).ok);
+}
+
+void FilesTest::freeSpaceOfTheTemporaryFolder() {
+    const FreeSpace space = files_->freeSpace(dir_->path());
+    QVERIFY2(space.ok, qPrintable(space.error));
+    QVERIFY(space.freeClusters > 0);
+    QCOMPARE(space.sectorsPerCluster, 1u);
+    QVERIFY(space.bytesPerSector >= 512);
+    QCOMPARE(space.bytes(), space.freeClusters * space.bytesPerSector);
+
+    // A folder still to be made is measured on the file system that will hold it.
+    const FreeSpace ahead = files_->freeSpace(dir_->path() + "\\not\\made\\yet\\");
+    QVERIFY(ahead.ok);
+    QCOMPARE(ahead.bytesPerSector, space.bytesPerSector);
+}
+
+void FilesTest::emptyDriveHoldsNothing() {
+    QVERIFY(!files_->exists(QStringLiteral("K:\\ads\\63kxpe00.jpg")));
+    QVERIFY(!files_->openRead(QStringLiteral("K:\\ads\\63kxpe00.jpg")).status.ok);
+    QVERIFY(!files_->openWrite(QStringLiteral("K:\\ads\\63kxpe00.jpg")).status.ok);
+    QVERIFY(!files_->createFolder(QStringLiteral("K:\\ads\\")).ok);
+    QVERIFY(!files_->freeSpace(QStringLiteral("K:\\")).ok);
+}
+
+QTEST_GUILESS_MAIN(FilesTest)
+#include "tst_files.moc"

@@ -1,0 +1,432 @@
+#include "platform/AppFolders.h"
+#include "platform/BusyCursor.h"
+#include "platform/Clipboard.h"
+#include "platform/InstanceGuard.h"
+#include "platform/Printer.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/Screen.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+#include "platform/doubles/FakeServices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <stdexcept>
+
+using namespace platform;
+
+class ServicesTest : public QObject {
+    Q_OBJECT
+
+public slots:
+    void openUrl(const QUrl& url) { openedUrls_.append(url); }
+
+private slots:
+    void messageBoxMakeUp_data();
+    void messageBoxMakeUp();
+    void messageBoxReplies();
+    void scriptedBoxesReplyInOrderAndRecord();
+    void unscriptedBoxFailsTheTest();
+
+    void settingsRoundTrip();
+    void appFolders();
+
+    void screenTwipsAt96Dpi();
+    void twipsArithmetic();
+
+    void busyCursorAlwaysReturnsToTheArrow();
+    void guardRestoresOnEarlyReturnAndException();
+
+    void instanceGuard();
+    void staleLockIsTakenOver();
+
+    void printImageToPdf();
+    void printDocumentToPdf();
+    void printFailures();
+
+    void clipboardRoundTrip();
+    void shellOpensAddressesAndHelp();
+
+    void fakeServicesWorkInATemporaryFolder();
+
+private:
+    QList<QUrl> openedUrls_;
+};
+
+namespace {
+
+int pdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pdf = file.readAll();
+    if (!pdf.startsWith("%PDF"))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    int count = 0;
+    for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next())
+        ++count;
+    return count;
+}
+
+bool earlyReturn(BusyCursor& cursor, bool leaveEarly, int& workDone) {
+    BusyCursorGuard guard(cursor);
+    if (leaveEarly)
+        return false;
+    ++workDone;
+    return true;
+}
+
+void throwing(BusyCursor& cursor) {
+    BusyCursorGuard guard(cursor);
+    throw std::runtime_error("copy failed");
+}
+
+} // namespace
+
+void ServicesTest::messageBoxMakeUp_data() {
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<bool>("systemModal");
+    QTest::addColumn<QList<int>>("standardButtons");
+    QTest::addColumn<int>("qtIcon");
+    QTest::newRow("retry/cancel, no icon")
+        << int(MessageButtons::RetryCancel) << int(MessageIcon::None) << false
+        << QList<int>{QMessageBox::Retry, QMessageBox::Cancel} << int(QMessageBox::NoIcon);
+    QTest::newRow("yes/no question") << int(MessageButtons::YesNo) << int(MessageIcon::Question) << false
+                                     << QList<int>{QMessageBox::Yes, QMessageBox::No}
+                                     << int(QMessageBox::Question);
+    QTest::newRow("ok exclamation") << int(MessageButtons::Ok) << int(MessageIcon::Exclamation) << false
+                                    << QList<int>{QMessageBox::Ok} << int(QMessageBox::Warning);
+    QTest::newRow("ok critical, system-modal")
+        << int(MessageButtons::Ok) << int(MessageIcon::Critical) << true << QList<int>{QMessageBox::Ok}
+        << int(QMessageBox::Critical);
+}
+
+void ServicesTest::messageBoxMakeUp() {
+    QFETCH(int, buttons);
+    QFETCH(int, icon);
+    QFETCH(bool, systemModal);
+    QFETCH(QList<int>, standardButtons);
+    QFETCH(int, qtIcon);
+    const MessageBoxRequest request{
+        QStringLiteral("Error number: VA002\r\n\r\nMake sure <b>that</b> CD is in."),
+        QStringLiteral("Vantor Ads - The Marketing of Roadmark"), MessageButtons(buttons), MessageIcon(icon),
+        systemModal};
+    const auto box = buildMessageBox(request, nullptr);
+    QCOMPARE(box->text(), QStringLiteral("Error number: VA002\n\nMake sure <b>that</b> CD is in."));
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QCOMPARE(box->windowTitle(), request.title);
+    QCOMPARE(int(box->icon()), qtIcon);
+    QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint), systemModal);
+    QList<int> shown;
+    for (QAbstractButton* button : box->buttons())
+        shown.append(int(box->standardButton(button)));
+    std::sort(shown.begin(), shown.end());
+    std::sort(standardButtons.begin(), standardButtons.end());
+    QCOMPARE(shown, standardButtons);
+    // Closing the box without a choice gives the harmless reply.
+    QCOMPARE(replyForButton(box->standardButton(box->escapeButton()), request.buttons),
+             harmlessReply(request.buttons));
+}
+
+void ServicesTest::messageBoxReplies() {
+    QCOMPARE(replyForButton(QMessageBox::Ok, MessageButtons::Ok), 1);
+    QCOMPARE(replyForButton(QMessageBox::Cancel, MessageButtons::RetryCancel), 2);
+    QCOMPARE(replyForButton(QMessageBox::Retry, MessageButtons::RetryCancel), 4);
+    QCOMPARE(replyForButton(QMessageBox::Yes, MessageButtons::YesNo), 6);
+    QCOMPARE(replyForButton(QMessageBox::No, MessageButtons::YesNo), 7);
+    QCOMPARE(replyForButton(QMessageBox::NoButton, MessageButtons::RetryCancel), Reply::Cancel);
+    QCOMPARE(replyForButton(QMessageBox::NoButton, MessageButtons::YesNo), Reply::No);
+    QCOMPARE(replyForButton(QMessageBox::NoButton, MessageButtons::Ok), Reply::Ok);
+}
+
+void ServicesTest::scriptedBoxesReplyInOrderAndRecord() {
+    ScriptedMessageBoxes boxes;
+    boxes.expect(Reply::Retry);
+    boxes.answer({Reply::Cancel, Reply::Yes});
+    QCOMPARE(boxes.pendingReplies(), 3);
+    const MessageBoxRequest first{QStringLiteral("one"), QStringLiteral("T"), MessageButtons::RetryCancel,
+                                  MessageIcon::None, false};
+    const MessageBoxRequest third{QStringLiteral("three"), QStringLiteral("VantorAds"), MessageButtons::YesNo,
+                                  MessageIcon::Question, true};
+    QCOMPARE(boxes.show(first), Reply::Retry);
+    QCOMPARE(boxes.show(first), Reply::Cancel);
+    QCOMPARE(boxes.show(third), Reply::Yes);
+    QCOMPARE(boxes.pendingReplies(), 0);
+    QCOMPARE(boxes.shown().size(), std::size_t(3));
+    QCOMPARE(boxes.shown()[0].text, QStringLiteral("one"));
+    QCOMPARE(boxes.last().title, QStringLiteral("VantorAds"));
+    QCOMPARE(boxes.last().buttons, MessageButtons::YesNo);
+    QCOMPARE(boxes.last().icon, MessageIcon::Question);
+    QVERIFY(boxes.last().systemModal);
+    QCOMPARE(boxes.unexpectedBoxes(), 0);
+}
+
+void ServicesTest::unscriptedBoxFailsTheTest() {
+    ScriptedMessageBoxes boxes;
+    const MessageBoxRequest retry{QStringLiteral("No longer able to detect"), QStringLiteral("T"),
+                                  MessageButtons::RetryCancel, MessageIcon::None, false};
+    QEXPECT_FAIL("", "a box nobody scripted must fail the running test", Continue);
+    const int reply = boxes.show(retry);
+    QCOMPARE(reply, Reply::Cancel);
+    QCOMPARE(boxes.unexpectedBoxes(), 1);
+    QCOMPARE(boxes.shown().size(), std::size_t(1));
+    QCOMPARE(boxes.last().text, retry.text);
+}
+
+void ServicesTest::settingsRoundTrip() {
+    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QVERIFY2(!configHome.isEmpty() && !configHome.startsWith(QDir::homePath() + "/.config"),
+             "the test must run with a configuration folder of its own");
+    QFile::remove(configHome + "/VantorAds/VantorAds.ini");
+
+    IniSettingsStore store;
+    QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("MainLeft")), std::nullopt);
+    QVERIFY(store.write(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QStringLiteral("1234.5")));
+    QVERIFY(store.write(QStringLiteral("Settings"), QStringLiteral("MainTop"), QStringLiteral("-15")));
+    QVERIFY(store.write(QStringLiteral("Settings"), QStringLiteral("Odd"), QStringLiteral("a,b;c=d")));
+    QVERIFY(QFile::exists(configHome + "/VantorAds/VantorAds.ini"));
+
+    const IniSettingsStore again;
+    QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("MainLeft")), QStringLiteral("1234.5"));
+    QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("MainTop")), QStringLiteral("-15"));
+    QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("Odd")), QStringLiteral("a,b;c=d"));
+    QCOMPARE(again.read(QStringLiteral("Other"), QStringLiteral("MainLeft")), std::nullopt);
+}
+
+void ServicesTest::appFolders() {
+    const SystemAppFolders folders;
+    QCOMPARE(folders.programFolder(), QCoreApplication::applicationDirPath());
+    QCOMPARE(folders.executableName(), QStringLiteral("tst_platform_services"));
+    QCOMPARE(folders.localCopyFolder(), qEnvironmentVariable("XDG_DATA_HOME") + "/VantorAds");
+}
+
+void ServicesTest::screenTwipsAt96Dpi() {
+    const PrimaryScreen screen;
+    QCOMPARE(screen.widthTwips(), 12000.0);
+    QCOMPARE(screen.heightTwips(), 9000.0);
+}
+
+void ServicesTest::twipsArithmetic() {
+    QCOMPARE(pixelsToTwips(800, 96), 12000.0);
+    QCOMPARE(pixelsToTwips(600, 120), 7200.0);
+    QCOMPARE(pixelsToTwips(1, 144), 10.0);
+    QCOMPARE(pixelsToTwips(1, 72), 20.0);
+}
+
+void ServicesTest::busyCursorAlwaysReturnsToTheArrow() {
+    ApplicationBusyCursor cursor;
+    cursor.setBusy();
+    cursor.setBusy();
+    cursor.setBusy();
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    cursor.setArrow();
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    cursor.setArrow();
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void ServicesTest::guardRestoresOnEarlyReturnAndException() {
+    RecordingBusyCursor recorded;
+    int workDone = 0;
+    QVERIFY(!earlyReturn(recorded, true, workDone));
+    QVERIFY(earlyReturn(recorded, false, workDone));
+    QCOMPARE(workDone, 1);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, throwing(recorded));
+    using C = RecordingBusyCursor::Change;
+    QCOMPARE(recorded.changes(), (std::vector<C>{C::Busy, C::Arrow, C::Busy, C::Arrow, C::Busy, C::Arrow}));
+    QVERIFY(!recorded.isBusy());
+
+    ApplicationBusyCursor real;
+    QVERIFY(!earlyReturn(real, true, workDone));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, throwing(real));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void ServicesTest::instanceGuard() {
+    QTemporaryDir dir;
+    const QString lockPath = dir.filePath(QStringLiteral("VantorAds.lock"));
+    {
+        QLockFile other(lockPath);
+        QVERIFY(other.tryLock(0));
+        LockFileInstanceGuard guard(lockPath);
+        QVERIFY(!guard.tryAcquire());
+        other.unlock();
+        QVERIFY(guard.tryAcquire());
+        QVERIFY(guard.tryAcquire()); // already ours
+        LockFileInstanceGuard second(lockPath);
+        QVERIFY(!second.tryAcquire());
+        guard.release();
+        QVERIFY(second.tryAcquire());
+    }
+    QVERIFY(!QFile::exists(lockPath));
+
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QCOMPARE(LockFileInstanceGuard::defaultLockFilePath(),
+             runtime.isEmpty() ? QDir::tempPath() + "/VantorAds.lock" : runtime + "/VantorAds.lock");
+}
+
+void ServicesTest::staleLockIsTakenOver() {
+    QTemporaryDir dir;
+    const QString lockPath = dir.filePath(QStringLiteral("VantorAds.lock"));
+    // A process number no process can have: above the system's limit.
+    QFile pidMax(QStringLiteral("/proc/sys/kernel/pid_max"));
+    QVERIFY(pidMax.open(QIODevice::ReadOnly));
+    const qint64 deadPid = pidMax.readAll().trimmed().toLongLong() + 1;
+    {
+        QFile lock(lockPath);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(deadPid) + "\nVantorAds\n" + QSysInfo::machineHostName().toUtf8() +
+                   "\n");
+    }
+    LockFileInstanceGuard guard(lockPath);
+    QVERIFY(guard.tryAcquire());
+    QFile lock(lockPath);
+    QVERIFY(lock.open(QIODevice::ReadOnly));
+    QCOMPARE(lock.readLine().trimmed().toLongLong(), QCoreApplication::applicationPid());
+}
+
+void ServicesTest::printImageToPdf() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("ad.pdf"));
+    SystemPrinter printer(pdf);
+    QImage ad(475, 555, QImage::Format_RGB32);
+    ad.fill(Qt::darkBlue);
+    const PrintStatus status = printer.printImage(ad, 96);
+    QVERIFY2(status.ok, qPrintable(status.error));
+    QCOMPARE(pdfPageCount(pdf), 1);
+    // Larger than the page: still one page, cut off rather than shrunk.
+    QImage huge(4000, 6000, QImage::Format_RGB32);
+    huge.fill(Qt::red);
+    QVERIFY(printer.printImage(huge, 96).ok);
+    QCOMPARE(pdfPageCount(pdf), 1);
+}
+
+void ServicesTest::printDocumentToPdf() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("doc.pdf"));
+    SystemPrinter printer(pdf);
+    const MarginsTwips inch{1440, 1440, 1440, 1440};
+
+    QTextDocument empty;
+    QVERIFY(printer.printDocument(empty, inch).ok);
+    QCOMPARE(pdfPageCount(pdf), 1);
+
+    QTextDocument longText;
+    QStringList lines;
+    for (int i = 0; i < 400; ++i)
+        lines.append(QStringLiteral("Checklist line %1").arg(i));
+    longText.setPlainText(lines.join(u'\n'));
+    QVERIFY(printer.printDocument(longText, inch).ok);
+    QVERIFY(pdfPageCount(pdf) > 2);
+}
+
+void ServicesTest::printFailures() {
+    QTemporaryDir dir;
+    SystemPrinter printer(dir.filePath(QStringLiteral("x.pdf")));
+    QTextDocument text;
+    text.setPlainText(QStringLiteral("Register"));
+    const PrintStatus noRoom = printer.printDocument(text, {1440 * 5, 1440, 1440 * 5, 1440});
+    QVERIFY(!noRoom.ok);
+    QVERIFY(!noRoom.error.isEmpty());
+    QVERIFY(!printer.printImage(QImage(), 96).ok);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.pdf"))));
+
+    SystemPrinter unwritable(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
+    QImage ad(10, 10, QImage::Format_RGB32);
+    ad.fill(Qt::white);
+    QVERIFY(!unwritable.printImage(ad, 96).ok);
+}
+
+void ServicesTest::clipboardRoundTrip() {
+    QGuiApplication::clipboard()->setText(QStringLiteral("old text"));
+    QImage ad(120, 80, QImage::Format_RGB32);
+    ad.fill(Qt::green);
+    SystemClipboard clipboard;
+    QVERIFY(clipboard.setImage(ad));
+    const QMimeData* content = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(content->hasImage());
+    QVERIFY(!content->hasText());
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), ad.size());
+    QCOMPARE(QGuiApplication::clipboard()->image().pixelColor(5, 5), QColor(Qt::green));
+    QVERIFY(!clipboard.setImage(QImage()));
+}
+
+void ServicesTest::shellOpensAddressesAndHelp() {
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+    DesktopShell shell;
+    QVERIFY(shell.openWebAddress(QStringLiteral("www.example.com/register")));
+    QTemporaryDir dir;
+    const QString help = dir.filePath(QStringLiteral("VantorAds.html"));
+    {
+        QFile file(help);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html></html>");
+    }
+    QVERIFY(shell.showHelp(help, HelpCommand::Contents));
+    QVERIFY(!shell.showHelp(dir.filePath(QStringLiteral("missing.html")), HelpCommand::Contents));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(openedUrls_, (QList<QUrl>{QUrl(QStringLiteral("http://www.example.com/register")),
+                                       QUrl::fromLocalFile(help)}));
+}
+
+void ServicesTest::fakeServicesWorkInATemporaryFolder() {
+    FakeServices fake;
+    Services& services = fake.services();
+    QVERIFY(QFileInfo(services.folders.programFolder()).isDir());
+    QVERIFY(QFileInfo(services.folders.localCopyFolder()).isDir());
+    QVERIFY(services.folders.localCopyFolder().startsWith(fake.root()));
+
+    const QString ads = services.folders.localCopyFolder() + "\\ads\\";
+    QVERIFY(services.files.createFolder(ads).ok);
+    {
+        auto out = services.files.openWrite(ads + "01vantor00.jpg");
+        QVERIFY(out.status.ok);
+    }
+    const auto listing =
+        services.fileLister.list((services.folders.localCopyFolder() + "\\ads\\01*.jpg").toStdString());
+    QVERIFY(listing.ok);
+    QCOMPARE(listing.names, std::vector<std::string>{"01vantor00.jpg"});
+
+    fake.files.setFreeSpace({true, 150'000, 1, 4096, {}});
+    const FreeSpace space = services.files.freeSpace(services.folders.localCopyFolder());
+    QCOMPARE(space.freeClusters, 150'000u);
+    QCOMPARE(space.bytes(), 150'000ull * 4096);
+
+    fake.taskBar.setTrayHandle(42);
+    services.taskBar.showWindow(services.taskBar.findTrayWindow(), ShowCommand::Hide);
+    QCOMPARE(fake.taskBar.calls(), (std::vector<RecordingTaskBar::Call>{{42, 0}}));
+
+    services.settings.write(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QStringLiteral("0"));
+    QCOMPARE(fake.settings.writes().size(), std::size_t(1));
+
+    fake.clock.set(QDateTime(QDate(2001, 3, 4), QTime(13, 5, 9)));
+    QCOMPARE(services.clock.now().time(), QTime(13, 5, 9));
+    fake.clock.advanceSeconds(1);
+    QCOMPARE(services.clock.now().time(), QTime(13, 5, 10));
+
+    services.programExit.endNow();
+    QVERIFY(fake.programExit.ended());
+    fake.instanceGuard.setAlreadyRunning(true);
+    QVERIFY(!services.instanceGuard.tryAcquire());
+}
+
+QTEST_MAIN(ServicesTest)
+#include "tst_services.moc"
