@@ -1,3 +1,4 @@
+#include "ActingMessageBoxes.h"
 #include "StartUpFixture.h"
 
 #include "app/StartUp.h"
@@ -17,17 +18,6 @@ namespace {
 const QString Va002Text = QStringLiteral(
     "Error number: VA002\r\n\r\nNo longer able to detect Vantor Ads - The Marketing of Roadmark CD-ROM.\r\n\r\n"
     "Make sure that CD is in CDROM drive.");
-
-// Message boxes that run an action when a box appears, as a user would insert the disc before answering.
-class ActingMessageBoxes : public platform::ScriptedMessageBoxes {
-public:
-    std::function<void()> onShow;
-    int show(const platform::MessageBoxRequest& request) override {
-        if (onShow)
-            onShow();
-        return ScriptedMessageBoxes::show(request);
-    }
-};
 
 } // namespace
 
