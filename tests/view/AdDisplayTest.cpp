@@ -9,7 +9,7 @@
 
 #include <QLineEdit>
 
-using platform::Reply;
+namespace Reply = platform::Reply;
 
 // Showing the first ad of a year through the real main window.
 class AdDisplayTest : public QObject {

@@ -20,7 +20,7 @@ public:
     ui::Form1& window() { return f_.program().mainWindow(); }
     app::ProgramState& state() { return f_.program().state(); }
 
-    QString adPath(const QString& name) const { return f_.fake().root() + QStringLiteral("/cd/ads/") + name; }
+    QString adPath(const QString& name) { return f_.fake().root() + QStringLiteral("/cd/ads/") + name; }
 
     // A real ad page of the given size; the colour tells the ads apart.
     QString writeAd(const QString& name, int width = 60, int height = 80, QColor colour = Qt::darkRed) {
@@ -50,7 +50,7 @@ public:
             qFatal("cannot write %s", qPrintable(name));
     }
 
-    QByteArray readBytes(const QString& name) const {
+    QByteArray readBytes(const QString& name) {
         QFile file(adPath(name));
         if (!file.open(QIODevice::ReadOnly))
             qFatal("cannot read %s", qPrintable(name));
