@@ -24,7 +24,9 @@ namespace view {
 
 namespace {
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 bool isOtherCategory(const QString& key) {
     return key == QLatin1String("kx") || key == QLatin1String("pe") || key == QLatin1String("to");
@@ -64,8 +66,8 @@ void AdDisplay::ShowYearAd(int b) {
     shown.YearText = fromStd(catalog::yearTextFromCaption(c));
     if (!isOtherCategory(key) && catalog::isStarredCaption(c)) {
         state_.report.MessageText = fromStd(catalog::sorryMessage(c));
-        services_.messageBoxes.show({state_.report.MessageText, app::ProductTitle, platform::MessageButtons::Ok,
-                                     platform::MessageIcon::Exclamation});
+        services_.messageBoxes.show({state_.report.MessageText, app::ProductTitle,
+                                     platform::MessageButtons::Ok, platform::MessageIcon::Exclamation});
         finish(b);
         return;
     }

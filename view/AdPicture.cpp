@@ -10,7 +10,9 @@ namespace view {
 
 namespace {
 
-AdPicture failure(const QString& error) { return {QImage(), error}; }
+AdPicture failure(const QString& error) {
+    return {QImage(), error};
+}
 
 } // namespace
 

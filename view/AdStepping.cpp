@@ -53,9 +53,13 @@ AdStepping::AdStepping(ui::Form1& window, app::ProgramState& state, platform::Se
     connect(window_.SpinButton1, &ui::SpinButton::spinUp, this, &AdStepping::ShowNextAd);
 }
 
-void AdStepping::ShowNextAd() { step(Direction::Forward); }
+void AdStepping::ShowNextAd() {
+    step(Direction::Forward);
+}
 
-void AdStepping::ShowPreviousAd() { step(Direction::Backward); }
+void AdStepping::ShowPreviousAd() {
+    step(Direction::Backward);
+}
 
 void AdStepping::step(Direction direction) {
     app::ShownAd& shown = state_.shown;
@@ -83,8 +87,9 @@ void AdStepping::step(Direction direction) {
             window_.Image1->setPicture(window_.PicSrc->picture());
             return loaded;
         };
-        result = direction == Direction::Forward ? catalog::searchNextAd(shown.AdNumber, shown.AdCount, probe)
-                                                 : catalog::searchPreviousAd(shown.AdNumber, shown.AdCount, probe);
+        result = direction == Direction::Forward
+                     ? catalog::searchNextAd(shown.AdNumber, shown.AdCount, probe)
+                     : catalog::searchPreviousAd(shown.AdNumber, shown.AdCount, probe);
         shown.AdNumber = result.adNumber;
         if (!result.found)
             return;

@@ -135,6 +135,8 @@ void ViewLayout::zoomOutClicked() {
     FocusNextYearButton(window_, state_.catalog.CategoryKey, state_.shown.ShownYearButton);
 }
 
-void ViewLayout::exitClicked() { window_.close(); }
+void ViewLayout::exitClicked() {
+    window_.close();
+}
 
 } // namespace view

@@ -24,6 +24,6 @@ bool bareDecode(const QString& path) {
                             &subsampling, &colourspace) != 0)
         return false;
     std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
-    return tjDecompress2(handle.get(), bytes, static_cast<unsigned long>(data.size()), pixels.data(), width, 0,
-                         height, TJPF_BGRX, 0) == 0;
+    return tjDecompress2(handle.get(), bytes, static_cast<unsigned long>(data.size()), pixels.data(), width,
+                         0, height, TJPF_BGRX, 0) == 0;
 }

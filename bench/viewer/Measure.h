@@ -5,7 +5,8 @@
 #include <functional>
 
 // Median wall-clock time of a number of runs, in milliseconds; prepare runs before each, untimed.
-double medianMilliseconds(int runs, const std::function<void()>& run, const std::function<void()>& prepare = {});
+double medianMilliseconds(int runs, const std::function<void()>& run,
+                          const std::function<void()>& prepare = {});
 
 // Resident set size of this process in bytes, from /proc/self/statm.
 long long residentBytes();

@@ -96,13 +96,15 @@ int main(int argc, char** argv) {
     const long long before = residentBytes();
     viewer.showYear(13);
     const long long after = residentBytes();
-    allMet &= report(QStringLiteral("memory-4000x5000"), double(after - before) / (4000.0 * 5000.0 * 4.0), 1.5);
+    allMet &=
+        report(QStringLiteral("memory-4000x5000"), double(after - before) / (4000.0 * 5000.0 * 4.0), 1.5);
 
     const auto showSmall = [&] { viewer.showYear(0); };
     for (const auto& [name, button, path] : {std::tuple{QStringLiteral("2400x3200"), 10, large},
                                              std::tuple{QStringLiteral("1100x1450"), 11, medium}}) {
         const double decode = medianMilliseconds(Runs, [&] { bareDecode(path); });
-        const double display = medianMilliseconds(Runs, [&] { viewer.showYear(button); }, showSmall);
+        const double display = medianMilliseconds(
+            Runs, [&] { viewer.showYear(button); }, showSmall);
         allMet &= report(QStringLiteral("year-display-") + name, display / decode, 1.3);
     }
 

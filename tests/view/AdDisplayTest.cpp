@@ -78,10 +78,18 @@ void AdDisplayTest::captionsNameCategoryAndYear_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QString>("yearPanel");
-    QTest::newRow("vantor") << 0 << "63kxpe00.jpg" << " Vantor 1963 Ad" << "1963 ";
-    QTest::newRow("kx") << 1 << "63pekx00.jpg" << " w/KX 1963 Ad" << "1963 ";
-    QTest::newRow("pe") << 2 << "63pepe00.jpg" << " w/Pellion 1963 Ad" << "1963 ";
-    QTest::newRow("to") << 3 << "63peto00.jpg" << " w/Tolvin 1963 Ad" << "1963 ";
+    QTest::newRow("vantor") << 0 << "63kxpe00.jpg"
+                            << " Vantor 1963 Ad"
+                            << "1963 ";
+    QTest::newRow("kx") << 1 << "63pekx00.jpg"
+                        << " w/KX 1963 Ad"
+                        << "1963 ";
+    QTest::newRow("pe") << 2 << "63pepe00.jpg"
+                        << " w/Pellion 1963 Ad"
+                        << "1963 ";
+    QTest::newRow("to") << 3 << "63peto00.jpg"
+                        << " w/Tolvin 1963 Ad"
+                        << "1963 ";
 }
 
 void AdDisplayTest::captionsNameCategoryAndYear() {
@@ -141,8 +149,10 @@ void AdDisplayTest::starredYearsSaySorryAndChangeNothing_data() {
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("yearText");
     QTest::addColumn<int>("focus");
-    QTest::newRow("1976") << 23 << "1976" << "97" << 24;
-    QTest::newRow("1996") << 42 << "1996" << "99" << 43;
+    QTest::newRow("1976") << 23 << "1976"
+                          << "97" << 24;
+    QTest::newRow("1996") << 42 << "1996"
+                          << "99" << 43;
 }
 
 void AdDisplayTest::starredYearsSaySorryAndChangeNothing() {
@@ -160,7 +170,8 @@ void AdDisplayTest::starredYearsSaySorryAndChangeNothing() {
     f->clickYear(button);
 
     const platform::MessageBoxRequest& box = f->fake().messageBoxes.last();
-    QCOMPARE(box.text, QStringLiteral("Sorry!\r\n\r\nHalvane did not advertise the Vantor in %1.\r\n").arg(year));
+    QCOMPARE(box.text,
+             QStringLiteral("Sorry!\r\n\r\nHalvane did not advertise the Vantor in %1.\r\n").arg(year));
     QCOMPARE(box.title, QStringLiteral("Vantor Ads - The Marketing of Roadmark"));
     QCOMPARE(box.buttons, platform::MessageButtons::Ok);
     QCOMPARE(box.icon, platform::MessageIcon::Exclamation);
@@ -196,14 +207,18 @@ void AdDisplayTest::focusMovesToTheCategorysNextYear_data() {
     QTest::newRow("vantor wraps") << 0 << QStringList{"Rekxpe00.jpg"} << 49 << 0;
     QTest::newRow("vantor skips 1976") << 0 << QStringList{"75kxpe00.jpg"} << 22 << 24;
     QTest::newRow("vantor skips 1996") << 0 << QStringList{"95kxpe00.jpg"} << 41 << 43;
-    QTest::newRow("kx 15 to 17") << 1 << QStringList{"53pekx00.jpg", "68pekx00.jpg", "70pekx00.jpg"} << 15 << 17;
-    QTest::newRow("kx 45 wraps to 1") << 1 << QStringList{"53pekx00.jpg", "54pekx00.jpg", "99pekx00.jpg"} << 45 << 1;
+    QTest::newRow("kx 15 to 17") << 1 << QStringList{"53pekx00.jpg", "68pekx00.jpg", "70pekx00.jpg"} << 15
+                                 << 17;
+    QTest::newRow("kx 45 wraps to 1")
+        << 1 << QStringList{"53pekx00.jpg", "54pekx00.jpg", "99pekx00.jpg"} << 45 << 1;
     QTest::newRow("kx disabled successor")
         << 1 << QStringList{"53pekx00.jpg", "63pekx00.jpg"} << 10 << 10; // 1964 has no ad: focus stays
     QTest::newRow("pe 13 wraps to 9") << 2 << QStringList{"62pepe00.jpg", "66pepe00.jpg"} << 13 << 9;
-    QTest::newRow("pe 11 to 13") << 2 << QStringList{"62pepe00.jpg", "64pepe00.jpg", "66pepe00.jpg"} << 11 << 13;
+    QTest::newRow("pe 11 to 13") << 2 << QStringList{"62pepe00.jpg", "64pepe00.jpg", "66pepe00.jpg"} << 11
+                                 << 13;
     QTest::newRow("to 18 wraps to 14") << 3 << QStringList{"67peto00.jpg", "71peto00.jpg"} << 18 << 14;
-    QTest::newRow("to 16 to 18") << 3 << QStringList{"67peto00.jpg", "69peto00.jpg", "71peto00.jpg"} << 16 << 18;
+    QTest::newRow("to 16 to 18") << 3 << QStringList{"67peto00.jpg", "69peto00.jpg", "71peto00.jpg"} << 16
+                                 << 18;
 }
 
 void AdDisplayTest::focusMovesToTheCategorysNextYear() {
@@ -286,8 +301,9 @@ void AdDisplayTest::unreadableFirstAdIsReported() {
     f->fake().messageBoxes.expect(Reply::Retry);
     f->clickYear(11);
     const platform::MessageBoxRequest& box = f->fake().messageBoxes.last();
-    QCOMPARE(box.text, QStringLiteral("Error number: VA002\r\n\r\nNo longer able to detect Vantor Ads - The Marketing "
-                                      "of Roadmark CD-ROM.\r\n\r\nMake sure that CD is in CDROM drive."));
+    QCOMPARE(box.text,
+             QStringLiteral("Error number: VA002\r\n\r\nNo longer able to detect Vantor Ads - The Marketing "
+                            "of Roadmark CD-ROM.\r\n\r\nMake sure that CD is in CDROM drive."));
     QCOMPARE(box.buttons, platform::MessageButtons::RetryCancel);
     QCOMPARE(f->state().report.MessageReply, QStringLiteral("4"));
     QVERIFY(!f->fake().programExit.ended());

@@ -31,7 +31,9 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
 };
 
-void AdPictureTest::init() { dir = std::make_unique<QTemporaryDir>(); }
+void AdPictureTest::init() {
+    dir = std::make_unique<QTemporaryDir>();
+}
 
 QByteArray AdPictureTest::baselineJpeg(int width, int height) const {
     QImage image(width, height, QImage::Format_RGB32);

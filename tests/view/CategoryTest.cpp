@@ -35,7 +35,9 @@ void CategoryTest::init() {
     QVERIFY(f->program().mainWindow().isVisible());
 }
 
-void CategoryTest::cleanup() { f.reset(); }
+void CategoryTest::cleanup() {
+    f.reset();
+}
 
 QList<int> CategoryTest::enabledButtons() const {
     QList<int> enabled;
