@@ -10,6 +10,8 @@
 #include "platform/doubles/FakeServices.h"
 #include "tools/makecatalog/SampleCatalog.h"
 #include "ui/Form1.h"
+#include "ui/ImageBox.h"
+#include "ui/PictureBox.h"
 #include "ui/SSCommand.h"
 #include "ui/SpinButton.h"
 
@@ -58,14 +60,17 @@ struct Viewer {
 
     ui::Form1& window() { return program->mainWindow(); }
 
-    // From the click to the ad painted in the window.
-    void showYear(int button) {
-        window().cmdYear[size_t(button)]->click();
-        window().repaint();
-    }
+    // From the click until the window has painted what changed and the ad is drawn in the view on screen
+    // (painted again if the pending updates had not reached it yet; a second paint only copies the
+    // cached stretched picture).
+    void showYear(int button) { click(window().cmdYear[size_t(button)]); }
     void click(QAbstractButton* button) {
         button->click();
-        window().repaint();
+        QCoreApplication::processEvents();
+        if (window().Image1->isVisible())
+            window().Image1->repaint();
+        else
+            window().picDest->repaint();
     }
 };
 
