@@ -1,0 +1,137 @@
+#include "view/AdDisplay.h"
+
+#include "app/DriveReport.h"
+#include "app/ProgramState.h"
+#include "catalog/AdCount.h"
+#include "catalog/AdNaming.h"
+#include "platform/Services.h"
+#include "ui/Form1.h"
+#include "ui/ImageBox.h"
+#include "ui/KeyCodes.h"
+#include "ui/SSCommand.h"
+#include "ui/SSPanel.h"
+#include "ui/SpinButton.h"
+#include "view/AdPicture.h"
+#include "view/AdStepping.h"
+#include "view/AdViews.h"
+#include "view/ViewGeometry.h"
+#include "view/WindowDisabledGuard.h"
+#include "view/YearFocus.h"
+
+#include <QLineEdit>
+
+namespace view {
+
+namespace {
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+bool isOtherCategory(const QString& key) {
+    return key == QLatin1String("kx") || key == QLatin1String("pe") || key == QLatin1String("to");
+}
+
+} // namespace
+
+AdDisplay::AdDisplay(ui::Form1& window, app::ProgramState& state, platform::Services& services,
+                     AdStepping& stepping, QObject* parent)
+    : QObject(parent), window_(window), state_(state), services_(services), stepping_(stepping) {
+    connect(&window_, &ui::Form1::yearClicked, this, &AdDisplay::ShowYearAd);
+    connect(&window_, &ui::Form1::yearKeyDown, this, &AdDisplay::yearKeyDown);
+}
+
+void AdDisplay::yearKeyDown(int b, int keyCode) {
+    if (b < 0 || b >= ui::Form1::YearButtonCount)
+        return;
+    if (keyCode == ui::KeyComma || keyCode == ui::KeyFullStop) {
+        if (keyCode == ui::KeyComma)
+            stepping_.ShowPreviousAd();
+        else
+            stepping_.ShowNextAd();
+        window_.cmdYear[size_t(b)]->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    ShowYearAd(b);
+}
+
+void AdDisplay::ShowYearAd(int b) {
+    if (b < 0 || b >= ui::Form1::YearButtonCount)
+        return;
+    app::ShownAd& shown = state_.shown;
+    const QString key = state_.catalog.CategoryKey;
+    const QString caption = window_.cmdYear[size_t(b)]->caption();
+    const std::string c = caption.toStdString();
+
+    shown.YearText = fromStd(catalog::yearTextFromCaption(c));
+    if (!isOtherCategory(key) && catalog::isStarredCaption(c)) {
+        state_.report.MessageText = fromStd(catalog::sorryMessage(c));
+        services_.messageBoxes.show({state_.report.MessageText, app::ProductTitle,
+                                     platform::MessageButtons::Ok, platform::MessageIcon::Exclamation});
+        finish(b);
+        return;
+    }
+
+    window_.panParent->setCaption(fromStd(catalog::panParentCaption(key.toStdString(), c)));
+    shown.DocumentTitle = fromStd(catalog::firstAdPathText(state_.location.AdRoot.toStdString(),
+                                                           shown.YearText.toStdString(), key.toStdString()));
+    shown.FirstAdPath = shown.DocumentTitle;
+    shown.ShownYearButton = b;
+
+    bool loaded = false;
+    {
+        platform::BusyCursorGuard busy(services_.cursor);
+        window_.Image1->setEnabled(true);
+        window_.cmdZoom->setEnabled(true);
+        window_.SSCommand4->setEnabled(true);
+        window_.SpinButton1->hide();
+        window_.Text1->hide();
+        shown.AdNumber = 0;
+        state_.report.ErrorCode = QStringLiteral("VA002");
+        loaded = loadFirstAd();
+        if (loaded) {
+            shown.AdCount = catalog::countAds(shown.FirstAdPath.toStdString(), services_.fileLister);
+            prepareSteppingControls(caption);
+        }
+    }
+    // The report is asked with the arrow pointer and the window enabled: the user has to answer it.
+    if (!loaded) {
+        // Without its first ad the year offers nothing to step through, whatever the last year had.
+        shown.AdCount = 0;
+        app::DriveErrorReporter reporter(state_.report, services_.messageBoxes, services_.programExit);
+        if (!reporter.ReportDriveError())
+            return;
+    }
+    finish(b);
+}
+
+bool AdDisplay::loadFirstAd() {
+    const WindowDisabledGuard disabled(window_);
+    AdPicture ad = loadAdPictureText(services_.paths, state_.shown.DocumentTitle);
+    if (!ad.ok())
+        return false;
+    showInAllViews(window_, ad.picture);
+    setScrollMaxima(window_);
+    return true;
+}
+
+void AdDisplay::prepareSteppingControls(const QString& caption) {
+    ui::SpinButton* spin = window_.SpinButton1;
+    spin->move(geometry::spinLeft(window_.Image1->geometry()), spin->y());
+    window_.Text1->move(geometry::counterLeft(spin->geometry()), window_.Text1->y());
+    spin->show();
+    window_.Text1->setText(fromStd(catalog::counterText(0, state_.shown.AdCount)));
+    window_.Text1->show();
+    window_.Text1->raise();
+    window_.panText3->move(geometry::captionPanelLeft(window_.Text1->geometry()), window_.Text1->y());
+    window_.panText3->show();
+    window_.panText3->setCaption(fromStd(catalog::panText3Caption(caption.toStdString())));
+}
+
+void AdDisplay::finish(int b) {
+    services_.cursor.setArrow();
+    window_.setEnabled(true);
+    FocusNextYearButton(window_, state_.catalog.CategoryKey, b);
+}
+
+} // namespace view

@@ -1,0 +1,106 @@
+#include "view/AdStepping.h"
+
+#include "app/ProgramState.h"
+#include "catalog/AdNaming.h"
+#include "catalog/ListedNames.h"
+#include "catalog/Stepping.h"
+#include "platform/Services.h"
+#include "ui/Form1.h"
+#include "ui/ImageBox.h"
+#include "ui/PictureBox.h"
+#include "ui/ScrollBar.h"
+#include "ui/SpinButton.h"
+#include "view/AdPicture.h"
+#include "view/AdViews.h"
+#include "view/YearFocus.h"
+
+#include <QLineEdit>
+
+#include <optional>
+
+namespace view {
+
+namespace {
+
+// The files of the year's folder, listed once per step: a number without a file is a failed load, and
+// is skipped without looking for it on the disc again. Without a listing every number is tried.
+class YearFolder {
+public:
+    YearFolder(const std::string& base, const catalog::FileLister& lister) {
+        const std::size_t slash = base.rfind('\\');
+        const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+        stem_ = base.substr(nameStart);
+        const catalog::Listing listing = lister.list(base.substr(0, nameStart) + "*.jpg");
+        if (listing.ok)
+            names_.emplace(listing.names);
+    }
+
+    bool mayHold(int adNumber) const {
+        return !names_ || names_->contains(catalog::adPathText(stem_, adNumber));
+    }
+
+private:
+    std::string stem_;
+    std::optional<catalog::ListedNames> names_;
+};
+
+} // namespace
+
+AdStepping::AdStepping(ui::Form1& window, app::ProgramState& state, platform::Services& services,
+                       QObject* parent)
+    : QObject(parent), window_(window), state_(state), services_(services) {
+    connect(window_.SpinButton1, &ui::SpinButton::spinDown, this, &AdStepping::ShowPreviousAd);
+    connect(window_.SpinButton1, &ui::SpinButton::spinUp, this, &AdStepping::ShowNextAd);
+}
+
+void AdStepping::ShowNextAd() {
+    step(Direction::Forward);
+}
+
+void AdStepping::ShowPreviousAd() {
+    step(Direction::Backward);
+}
+
+void AdStepping::step(Direction direction) {
+    app::ShownAd& shown = state_.shown;
+    if (shown.AdCount == 1) {
+        FocusNextYearButton(window_, state_.catalog.CategoryKey, shown.ShownYearButton);
+        return;
+    }
+
+    catalog::StepResult result{};
+    {
+        platform::BusyCursorGuard busy(services_.cursor);
+        // The first ad's path, not DocumentTitle: a document opened since may have replaced that.
+        const std::string base = catalog::stepBaseOf(shown.FirstAdPath.toStdString());
+        const YearFolder folder(base, services_.fileLister);
+        const catalog::AdProbe probe = [&](int adNumber) {
+            bool loaded = false;
+            if (folder.mayHold(adNumber)) {
+                const QString path = QString::fromStdString(catalog::adPathText(base, adNumber));
+                AdPicture ad = loadAdPictureText(services_.paths, path);
+                if (ad.ok()) {
+                    window_.PicSrc->setPicture(ad.picture);
+                    loaded = true;
+                }
+            }
+            window_.Image1->setPicture(window_.PicSrc->picture());
+            return loaded;
+        };
+        result = direction == Direction::Forward
+                     ? catalog::searchNextAd(shown.AdNumber, shown.AdCount, probe)
+                     : catalog::searchPreviousAd(shown.AdNumber, shown.AdCount, probe);
+        shown.AdNumber = result.adNumber;
+        if (!result.found)
+            return;
+
+        window_.Text1->setText(QString::fromStdString(catalog::counterText(shown.AdNumber, shown.AdCount)));
+        window_.picDest->setPicture(window_.PicSrc->picture());
+        setScrollMaxima(window_);
+        window_.VScr->setValue(0);
+        window_.HScroll1->setValue(0);
+    }
+    FocusNextYearButton(window_, state_.catalog.CategoryKey, shown.ShownYearButton);
+}
+
+} // namespace view

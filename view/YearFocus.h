@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace ui {
+class Form1;
+}
+
+namespace view {
+
+// Moves the keyboard focus to the year button after b in the category; a successor that is disabled or
+// does not exist leaves the focus where it is.
+void FocusNextYearButton(ui::Form1& window, const QString& categoryKey, int b);
+
+} // namespace view

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+namespace ui {
+class Form1;
+}
+
+namespace view {
+
+// Scrolling the zoomed ad moves the whole picture box, stretched so that it still reaches the far end
+// of each bar; the window clips what lies outside.
+class ZoomScrolling : public QObject {
+    Q_OBJECT
+public:
+    explicit ZoomScrolling(ui::Form1& window, QObject* parent = nullptr);
+
+    void verticalChanged(int value);
+    void horizontalChanged(int value);
+
+private:
+    ui::Form1& window_;
+};
+
+} // namespace view
