@@ -9,19 +9,46 @@ ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
 
 void ImageBox::setPicture(const QImage& picture) {
     picture_ = picture;
-    stretched_ = QPixmap();
     update();
 }
 
-const QPixmap& ImageBox::stretched() {
-    if (picture_.isNull())
-        return stretched_;
-    if (stretched_.size() != size() || stretchedKey_ != picture_.cacheKey()) {
-        stretched_ = QPixmap::fromImage(
-            picture_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        stretchedKey_ = picture_.cacheKey();
+namespace {
+
+// The average of two opaque pixels, all channels at once.
+inline quint32 average(quint32 a, quint32 b) { return ((a ^ b) & 0xfefefefeu) / 2 + (a & b); }
+
+// Each pixel of the result is the average of a 2 x 2 block: a box filter that no detail of a halftone
+// scan can alias through.
+QImage halve(const QImage& picture) {
+    QImage half(picture.width() / 2, picture.height() / 2, QImage::Format_RGB32);
+    for (int y = 0; y < half.height(); ++y) {
+        const auto* upper = reinterpret_cast<const quint32*>(picture.constScanLine(2 * y));
+        const auto* lower = reinterpret_cast<const quint32*>(picture.constScanLine(2 * y + 1));
+        auto* out = reinterpret_cast<quint32*>(half.scanLine(y));
+        for (int x = 0; x < half.width(); ++x)
+            out[x] = average(average(upper[2 * x], upper[2 * x + 1]), average(lower[2 * x], lower[2 * x + 1]));
     }
-    return stretched_;
+    return half;
+}
+
+} // namespace
+
+QImage ImageBox::stretch(const QImage& picture, QSize size) {
+    if (picture.format() != QImage::Format_RGB32)
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage reduced = picture;
+    while (reduced.width() / 2 >= size.width() && reduced.height() / 2 >= size.height())
+        reduced = halve(reduced);
+    return reduced.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+const QPixmap& ImageBox::stretched() {
+    for (const Stretched& entry : cache_)
+        if (entry.pictureKey == picture_.cacheKey() && entry.pixmap.size() == size())
+            return entry.pixmap;
+    newest_ = 1 - newest_;
+    cache_[size_t(newest_)] = {QPixmap::fromImage(stretch(picture_, size())), picture_.cacheKey()};
+    return cache_[size_t(newest_)].pixmap;
 }
 
 void ImageBox::paintEvent(QPaintEvent* event) {

@@ -28,6 +28,7 @@ private slots:
     void scrollBarRunsDownToNegativeMaximum();
     void scrollBarChangesOnlyOnRealChange();
     void imageBoxStretchesOncePerSize();
+    void stretchingAveragesFineDetail();
     void pictureBoxAutoSizeAndMouse();
 };
 
@@ -191,6 +192,28 @@ void ControlsTest::imageBoxStretchesOncePerSize() {
     box.resize(793, 508);
     const QImage wide = box.grab().toImage();
     QCOMPARE(QColor(wide.pixel(790, 505)), QColor(10, 200, 30));
+}
+
+void ControlsTest::stretchingAveragesFineDetail() {
+    // A halftone-like scan of one-pixel black and white columns must shrink to an even grey, never to
+    // stripes or to one of the two colours.
+    QImage stripes(2400, 3200, QImage::Format_RGB32);
+    for (int y = 0; y < stripes.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(stripes.scanLine(y));
+        for (int x = 0; x < stripes.width(); ++x)
+            line[x] = x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+    }
+    for (const QSize size : {QSize(451, 555), QSize(793, 508)}) {
+        const QImage shown = ImageBox::stretch(stripes, size);
+        QCOMPARE(shown.size(), size);
+        for (int x = 0; x < size.width(); x += 37) {
+            const int grey = qGray(shown.pixel(x, size.height() / 2));
+            QVERIFY2(grey > 110 && grey < 145, qPrintable(QStringLiteral("x %1: %2").arg(x).arg(grey)));
+        }
+    }
+    QImage flat(1100, 1450, QImage::Format_RGB32);
+    flat.fill(QColor(200, 30, 90));
+    QCOMPARE(QColor(ImageBox::stretch(flat, {451, 555}).pixel(200, 300)), QColor(200, 30, 90));
 }
 
 void ControlsTest::pictureBoxAutoSizeAndMouse() {
