@@ -20,12 +20,18 @@ inline quint32 average(quint32 a, quint32 b) { return ((a ^ b) & 0xfefefefeu) / 
 // Each pixel of the result is the average of a 2 x 2 block: a box filter that no detail of a halftone
 // scan can alias through.
 QImage halve(const QImage& picture) {
-    QImage half(picture.width() / 2, picture.height() / 2, QImage::Format_RGB32);
-    for (int y = 0; y < half.height(); ++y) {
-        const auto* upper = reinterpret_cast<const quint32*>(picture.constScanLine(2 * y));
-        const auto* lower = reinterpret_cast<const quint32*>(picture.constScanLine(2 * y + 1));
-        auto* out = reinterpret_cast<quint32*>(half.scanLine(y));
-        for (int x = 0; x < half.width(); ++x)
+    const int width = picture.width() / 2;
+    const int height = picture.height() / 2;
+    QImage half(width, height, QImage::Format_RGB32);
+    const uchar* source = picture.constBits();
+    const qsizetype sourceLine = picture.bytesPerLine();
+    uchar* target = half.bits();
+    const qsizetype targetLine = half.bytesPerLine();
+    for (int y = 0; y < height; ++y) {
+        const auto* upper = reinterpret_cast<const quint32*>(source + 2 * y * sourceLine);
+        const auto* lower = reinterpret_cast<const quint32*>(source + (2 * y + 1) * sourceLine);
+        auto* out = reinterpret_cast<quint32*>(target + y * targetLine);
+        for (int x = 0; x < width; ++x)
             out[x] = average(average(upper[2 * x], upper[2 * x + 1]), average(lower[2 * x], lower[2 * x + 1]));
     }
     return half;
