@@ -22,7 +22,12 @@ void SSCommand::setCaptionColour(const QColor& colour) {
     captionColour_ = colour;
     QPalette p = palette();
     p.setColor(QPalette::ButtonText, colour);
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, colour.lighter(220));
+    // A disabled caption keeps a hint of its colour but fades towards the face, as every disabled
+    // caption does; a merely lighter colour would look brighter than an enabled one.
+    const QColor face = p.color(QPalette::Active, QPalette::Button);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText,
+               QColor((colour.red() * 2 + face.red() * 3) / 5, (colour.green() * 2 + face.green() * 3) / 5,
+                      (colour.blue() * 2 + face.blue() * 3) / 5));
     setPalette(p);
 }
 

@@ -93,6 +93,12 @@ void ControlsTest::commandCaptionColour() {
     button.setCaptionColour(QColor(255, 0, 0));
     QCOMPARE(button.palette().color(QPalette::Active, QPalette::ButtonText), QColor(255, 0, 0));
     QCOMPARE(button.captionColour(), QColor(255, 0, 0));
+    // Disabled, the caption fades towards the face instead of standing out.
+    const QColor face = button.palette().color(QPalette::Active, QPalette::Button);
+    const QColor faded = button.palette().color(QPalette::Disabled, QPalette::ButtonText);
+    QVERIFY(qAbs(faded.red() - face.red()) < qAbs(255 - face.red()));
+    QVERIFY(qAbs(faded.green() - face.green()) < qAbs(0 - face.green()));
+    QVERIFY(faded.red() > faded.green()); // still reddish
 }
 
 void ControlsTest::panelCaptionAndChildren() {
