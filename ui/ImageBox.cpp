@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <thread>
+
 namespace ui {
 
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
@@ -19,21 +21,33 @@ inline quint32 average(quint32 a, quint32 b) { return ((a ^ b) & 0xfefefefeu) / 
 
 // Each pixel of the result is the average of a 2 x 2 block: a box filter that no detail of a halftone
 // scan can alias through.
-QImage halve(const QImage& picture) {
-    const int width = picture.width() / 2;
-    const int height = picture.height() / 2;
-    QImage half(width, height, QImage::Format_RGB32);
+void halveRows(const QImage& picture, QImage& half, int firstRow, int endRow) {
     const uchar* source = picture.constBits();
     const qsizetype sourceLine = picture.bytesPerLine();
     uchar* target = half.bits();
     const qsizetype targetLine = half.bytesPerLine();
-    for (int y = 0; y < height; ++y) {
+    const int width = half.width();
+    for (int y = firstRow; y < endRow; ++y) {
         const auto* upper = reinterpret_cast<const quint32*>(source + 2 * y * sourceLine);
         const auto* lower = reinterpret_cast<const quint32*>(source + (2 * y + 1) * sourceLine);
         auto* out = reinterpret_cast<quint32*>(target + y * targetLine);
         for (int x = 0; x < width; ++x)
             out[x] = average(average(upper[2 * x], upper[2 * x + 1]), average(lower[2 * x], lower[2 * x + 1]));
     }
+}
+
+QImage halve(const QImage& picture) {
+    QImage half(picture.width() / 2, picture.height() / 2, QImage::Format_RGB32);
+    half.bits(); // detach here, not concurrently in both halves
+    const int height = half.height();
+    // A large scan is shared between two threads: the user is waiting for it on the screen.
+    if (qint64(half.width()) * height < 512 * 1024) {
+        halveRows(picture, half, 0, height);
+        return half;
+    }
+    std::thread lowerHalf([&] { halveRows(picture, half, height / 2, height); });
+    halveRows(picture, half, 0, height / 2);
+    lowerHalf.join();
     return half;
 }
 
