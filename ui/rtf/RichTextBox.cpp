@@ -18,12 +18,12 @@ rtf::RtfError RichTextBox::loadFile(const QString& path, QString* error) {
             *error = rtf::describeRtfError(result.error);
         return result.error;
     }
-    QTextDocument* previous = document();
+    // QTextEdit deletes only the document it made itself; the ones loaded here are ours to delete.
+    QTextDocument* previous = document()->parent() == this ? document() : nullptr;
     QTextDocument* loaded = result.document.release();
     loaded->setParent(this);
     setDocument(loaded);
-    if (previous && previous->parent() == this)
-        previous->deleteLater();
+    delete previous;
     pageSetup_ = result.pageSetup;
     fileName_ = path;
     setAccessibleDescription(QFileInfo(path).fileName());

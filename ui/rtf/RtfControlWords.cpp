@@ -31,17 +31,80 @@ const std::unordered_map<std::string_view, WordInfo>& wordTable() {
         add("field", Word::Field);
         add("fldinst", Word::FieldInstruction);
         add("fldrslt", Word::FieldResult);
+        // Marked with \* yet holding what a reader should show: the picture of a shape.
+        add("shppict", Word::KnownDestination);
         // Destinations whose content a reader shows nowhere in the running text.
-        for (std::string_view name :
-             {"info", "stylesheet", "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr",
-              "footerf", "footnote", "pn", "listtable", "listoverridetable", "revtbl", "rsidtbl", "generator",
-              "themedata", "colorschememapping", "datastore", "xmlnstbl", "latentstyles", "filetbl",
-              "pgdsctbl", "xe", "tc", "annotation", "atnid", "atnauthor", "userprops", "shpinst", "sp",
-              "objdata", "bkmkstart", "bkmkend", "pntxta", "pntxtb", "template", "docvar", "listpicture",
-              "mhtmltag", "htmltag", "ftnsep", "ftnsepc", "aftnsep", "aftnsepc", "private", "do", "fchars",
-              "lchars", "protusertbl", "nonshppict", "nesttableprops", "comment", "title", "subject",
-              "author", "operator", "keywords", "doccomm", "company", "ud", "blipuid", "panose", "falt",
-              "fname", "picprop", "shptxt", "wgrffmtfilter", "pgptbl", "mmathPr"})
+        for (std::string_view name : {"info",
+                                      "stylesheet",
+                                      "header",
+                                      "headerl",
+                                      "headerr",
+                                      "headerf",
+                                      "footer",
+                                      "footerl",
+                                      "footerr",
+                                      "footerf",
+                                      "footnote",
+                                      "pn",
+                                      "listtable",
+                                      "listoverridetable",
+                                      "revtbl",
+                                      "rsidtbl",
+                                      "generator",
+                                      "themedata",
+                                      "colorschememapping",
+                                      "datastore",
+                                      "xmlnstbl",
+                                      "latentstyles",
+                                      "filetbl",
+                                      "pgdsctbl",
+                                      "xe",
+                                      "tc",
+                                      "annotation",
+                                      "atnid",
+                                      "atnauthor",
+                                      "userprops",
+                                      "shpinst",
+                                      "sp",
+                                      "objdata",
+                                      "bkmkstart",
+                                      "bkmkend",
+                                      "pntxta",
+                                      "pntxtb",
+                                      "template",
+                                      "docvar",
+                                      "listpicture",
+                                      "mhtmltag",
+                                      "htmltag",
+                                      "ftnsep",
+                                      "ftnsepc",
+                                      "aftnsep",
+                                      "aftnsepc",
+                                      "private",
+                                      "do",
+                                      "fchars",
+                                      "lchars",
+                                      "protusertbl",
+                                      "nonshppict",
+                                      "nesttableprops",
+                                      "comment",
+                                      "title",
+                                      "subject",
+                                      "author",
+                                      "operator",
+                                      "keywords",
+                                      "doccomm",
+                                      "company",
+                                      "ud",
+                                      "blipuid",
+                                      "panose",
+                                      "falt",
+                                      "fname",
+                                      "picprop",
+                                      "shptxt",
+                                      "wgrffmtfilter",
+                                      "pgptbl",
+                                      "mmathPr"})
             add(name, Word::SkippedDestination);
 
         add("fcharset", Word::FontCharset);
@@ -60,9 +123,9 @@ const std::unordered_map<std::string_view, WordInfo>& wordTable() {
         add("fs", Word::FontSize);
         add("b", Word::Bold);
         add("i", Word::Italic);
-        for (std::string_view name : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
-                                      "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd",
-                                      "ulthldash", "ululdbwave", "ulw", "ulwave"})
+        for (std::string_view name :
+             {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth", "ulthd",
+              "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"})
             add(name, Word::Underline);
         add("ulnone", Word::UnderlineNone);
         add("strike", Word::Strike);

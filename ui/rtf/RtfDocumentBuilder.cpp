@@ -19,9 +19,13 @@ constexpr std::size_t maxDepth = 1024;
 constexpr int maxTwips = 31680;
 constexpr int symbolCodePage = -2;
 
-double pixels(int twips) { return std::clamp(twips, -maxTwips, maxTwips) / twipsPerPixel; }
+double pixels(int twips) {
+    return std::clamp(twips, -maxTwips, maxTwips) / twipsPerPixel;
+}
 
-bool on(bool hasParam, int param) { return !hasParam || param != 0; }
+bool on(bool hasParam, int param) {
+    return !hasParam || param != 0;
+}
 
 // The few characters of the Symbol font that documents use for list bullets and marks.
 char16_t symbolCharacter(unsigned char byte) {
@@ -76,6 +80,9 @@ DocumentBuilder::DocumentBuilder(QTextDocument& document)
 
 void DocumentBuilder::build(std::string_view data) {
     document_.setUndoRedoEnabled(false);
+    QTextOption option = document_.defaultTextOption();
+    option.setTabStopDistance(720 / twipsPerPixel); // RTF's default of half an inch
+    document_.setDefaultTextOption(option);
     Tokenizer tokenizer(data);
     stack_.reserve(64);
     for (Token token = tokenizer.next(); token.type != TokenType::End && !done_; token = tokenizer.next()) {
@@ -210,6 +217,8 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         return;
     case Word::SkippedDestination:
         s.destination = Destination::Skip;
+        return;
+    case Word::KnownDestination:
         return;
     case Word::Unknown:
         if (starred)
@@ -496,7 +505,8 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         break;
     case Word::Section:
         if (text) {
-            if (blockHasContent_ || !pending_.isEmpty() || !pendingBytes_.empty())
+            flushText();
+            if (blockHasContent_ && !pendingBreak_)
                 endParagraph();
             sectionBreak_ = true;
         }
@@ -813,21 +823,31 @@ QTextBlockFormat DocumentBuilder::blockFormat() const {
         else
             format.setLineHeight(pixels(-para.lineSpacing), QTextBlockFormat::FixedHeight);
     }
+    // RTF measures tab stops from the page margin, Qt from the paragraph's indent.
+    QList<QTextOption::Tab> tabs;
     if (para.tabs) {
-        QList<QTextOption::Tab> tabs;
         for (const TabStop& stop : *para.tabs) {
             if (stop.position < 0)
                 continue;
             QTextOption::Tab tab;
-            tab.position = pixels(stop.position);
-            tab.type = stop.kind == TabStop::Right    ? QTextOption::RightTab
-                       : stop.kind == TabStop::Center ? QTextOption::CenterTab
+            tab.position = pixels(stop.position - para.leftIndent);
+            tab.type = stop.kind == TabStop::Right     ? QTextOption::RightTab
+                       : stop.kind == TabStop::Center  ? QTextOption::CenterTab
                        : stop.kind == TabStop::Decimal ? QTextOption::DelimiterTab
                                                        : QTextOption::LeftTab;
             if (stop.kind == TabStop::Decimal)
                 tab.delimiter = QLatin1Char('.');
-            tabs.append(tab);
+            if (tab.position > pixels(std::min(para.firstIndent, 0)))
+                tabs.append(tab);
         }
+    }
+    // A hanging indent stops a tab at the indent itself, which is how list bullets line up their text.
+    if (para.firstIndent < 0 && std::none_of(tabs.cbegin(), tabs.cend(),
+                                             [](const QTextOption::Tab& tab) { return tab.position <= 0; }))
+        tabs.prepend(QTextOption::Tab(0, QTextOption::LeftTab));
+    if (!tabs.isEmpty()) {
+        std::sort(tabs.begin(), tabs.end(),
+                  [](const auto& a, const auto& b) { return a.position < b.position; });
         format.setTabPositions(tabs);
     }
     if (blockPageBreak_ || para.pageBreakBefore)

@@ -76,9 +76,10 @@ void PictureData::addBinary(std::string_view data) {
 
 Picture decodePicture(const PictureData& data) {
     Picture picture;
-    if (data.kind == PictureData::Kind::Png)
+    // The signature check keeps the decoders from even looking at data that cannot be theirs.
+    if (data.kind == PictureData::Kind::Png && data.bytes.startsWith("\x89PNG\r\n\x1a\n"))
         picture.image = decodeBitmap(data.bytes, "png");
-    else if (data.kind == PictureData::Kind::Jpeg)
+    else if (data.kind == PictureData::Kind::Jpeg && data.bytes.startsWith("\xff\xd8"))
         picture.image = decodeBitmap(data.bytes, "jpeg");
 
     double width = scaled(data.goalWidth, data.scaleX);
@@ -90,7 +91,8 @@ Picture decodePicture(const PictureData& data) {
         } else if (data.kind == PictureData::Kind::Metafile) {
             // Metafile extents are in hundredths of a millimetre: 1440 twips to 2540 of them.
             width = scaled(static_cast<int>(std::clamp(data.width, 0, 100000) * 1440LL / 2540), data.scaleX);
-            height = scaled(static_cast<int>(std::clamp(data.height, 0, 100000) * 1440LL / 2540), data.scaleY);
+            height =
+                scaled(static_cast<int>(std::clamp(data.height, 0, 100000) * 1440LL / 2540), data.scaleY);
         } else {
             width = scaled(static_cast<int>(std::clamp(data.width, 0, 10000) * twipsPerPixel), data.scaleX);
             height = scaled(static_cast<int>(std::clamp(data.height, 0, 10000) * twipsPerPixel), data.scaleY);

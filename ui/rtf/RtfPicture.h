@@ -12,8 +12,8 @@ namespace rtf {
 struct PictureData {
     enum class Kind { Unknown, Png, Jpeg, Metafile };
     Kind kind = Kind::Unknown;
-    int width = 0;  // \picw: pixels for bitmaps, hundredths of a millimetre for metafiles
-    int height = 0; // \pich
+    int width = 0;      // \picw: pixels for bitmaps, hundredths of a millimetre for metafiles
+    int height = 0;     // \pich
     int goalWidth = 0;  // \picwgoal, twips
     int goalHeight = 0; // \pichgoal, twips
     int scaleX = 100;   // per cent
@@ -28,8 +28,8 @@ private:
 };
 
 struct Picture {
-    QImage image;   // null when the data could not be decoded: the caller shows an empty frame instead
-    QSizeF size;    // display size in pixels; empty when nothing sensible can be shown
+    QImage image; // null when the data could not be decoded: the caller shows an empty frame instead
+    QSizeF size;  // display size in pixels; empty when nothing sensible can be shown
 };
 
 Picture decodePicture(const PictureData& data);

@@ -52,8 +52,8 @@ struct ParaState {
 };
 
 enum class Destination {
-    Text,             // shown
-    Skip,             // read and dropped
+    Text, // shown
+    Skip, // read and dropped
     FontTable,
     ColorTable,
     Picture,
@@ -65,8 +65,8 @@ struct GroupState {
     ParaState para;
     Destination destination = Destination::Text;
     int unicodeSkip = 1;
-    bool starred = false;       // \* seen: an unknown destination that follows is dropped
-    bool atGroupStart = true;   // only the first word of a group can name a destination
+    bool starred = false;     // \* seen: an unknown destination that follows is dropped
+    bool atGroupStart = true; // only the first word of a group can name a destination
 };
 
 } // namespace rtf

@@ -13,7 +13,9 @@ namespace {
 constexpr int maxColumns = 64;
 constexpr int maxLength = 31680; // 22 inches, the largest paper RTF writers offer
 
-double pixels(int twips) { return std::clamp(twips, 0, maxLength) / twipsPerPixel; }
+double pixels(int twips) {
+    return std::clamp(twips, 0, maxLength) / twipsPerPixel;
+}
 
 QTextTableFormat tableFormat(const RowDefinition& row) {
     QTextTableFormat format;
@@ -21,7 +23,8 @@ QTextTableFormat tableFormat(const RowDefinition& row) {
     format.setCellPadding(std::max(2.0, pixels(row.gap)));
     format.setBorderCollapse(true);
     format.setBorder(row.borders ? 1 : 0);
-    format.setBorderStyle(row.borders ? QTextFrameFormat::BorderStyle_Solid : QTextFrameFormat::BorderStyle_None);
+    format.setBorderStyle(row.borders ? QTextFrameFormat::BorderStyle_Solid
+                                      : QTextFrameFormat::BorderStyle_None);
     format.setBorderBrush(Qt::black);
     format.setLeftMargin(pixels(row.left));
     if (row.alignment == Alignment::Center)
@@ -37,36 +40,49 @@ bool TableBuilder::enterCell(const RowDefinition& row) {
     bool moved = false;
     if (!table_) {
         const int columns = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
+        const bool atDocumentStart = cursor_.atStart() && cursor_.block().length() == 1;
         table_ = cursor_.insertTable(1, columns, tableFormat(row));
+        if (atDocumentStart) {
+            // QTextDocument keeps a paragraph before any table; one that nobody wrote takes no room.
+            QTextCursor start(cursor_.document());
+            QTextBlockFormat empty;
+            empty.setLineHeight(0, QTextBlockFormat::FixedHeight);
+            start.setBlockFormat(empty);
+        }
         ++tableCount_;
         row_ = 0;
-        column_ = 0;
         rowOpen_ = true;
         inCell_ = true;
         widthsFrom_ = 0;
+        boundaries_.clear();
         merges_.clear();
         verticalStart_.assign(static_cast<std::size_t>(columns), -1);
         verticalMerge_.assign(static_cast<std::size_t>(columns), -1);
         applyWidths(row);
+        mapCells(row);
         moved = true;
     } else if (!rowOpen_) {
         table_->appendRows(1);
         ++row_;
-        column_ = 0;
         rowOpen_ = true;
         inCell_ = false;
+        mapCells(row);
     }
     const int columnCount = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
     if (columnCount > table_->columns())
         table_->appendColumns(columnCount - table_->columns());
     if (row.cells.size() > widthsFrom_)
         applyWidths(row);
-    if (column_ >= table_->columns()) {
-        if (table_->columns() < maxColumns)
-            table_->appendColumns(1);
-        column_ = std::min(column_, table_->columns() - 1);
-    }
-    if (!inCell_) {
+    const int column = cell_ < static_cast<int>(cellColumns_.size())
+                           ? cellColumns_[static_cast<std::size_t>(cell_)]
+                           : (cellColumns_.empty()
+                                  ? cell_
+                                  : cellColumns_.back() + 1 + cell_ - static_cast<int>(cellColumns_.size()));
+    if (column >= table_->columns() && table_->columns() < maxColumns)
+        table_->appendColumns(std::min(column, maxColumns - 1) - table_->columns() + 1);
+    const int target = std::min(column, table_->columns() - 1);
+    if (!inCell_ || target != column_) {
+        column_ = target;
         cursor_ = table_->cellAt(row_, column_).firstCursorPosition();
         inCell_ = true;
         moved = true;
@@ -74,15 +90,45 @@ bool TableBuilder::enterCell(const RowDefinition& row) {
     return moved;
 }
 
+void TableBuilder::mapCells(const RowDefinition& row) {
+    cell_ = 0;
+    column_ = 0;
+    cellColumns_.clear();
+    cellEnds_.clear();
+    if (boundaries_.empty() || row.cells.empty())
+        return;
+    // A cell edge counts as one of the table's when it lies within a small tolerance of it, because
+    // writers round the positions of the rows of one table differently.
+    constexpr int tolerance = 30;
+    int next = 0;
+    for (const CellDefinition& cell : row.cells) {
+        int end = next;
+        while (end < static_cast<int>(boundaries_.size()) &&
+               boundaries_[static_cast<std::size_t>(end)] < cell.right - tolerance)
+            ++end;
+        if (end >= static_cast<int>(boundaries_.size()) ||
+            boundaries_[static_cast<std::size_t>(end)] > cell.right + tolerance) {
+            cellColumns_.clear();
+            cellEnds_.clear();
+            return;
+        }
+        cellColumns_.push_back(next);
+        cellEnds_.push_back(end);
+        next = end + 1;
+    }
+}
+
 void TableBuilder::applyWidths(const RowDefinition& row) {
     if (row.cells.empty())
         return;
     QVector<QTextLength> widths;
+    boundaries_.clear();
     int previous = row.left;
     for (const CellDefinition& cell : row.cells) {
         if (widths.size() == maxColumns)
             break;
         widths.append(QTextLength(QTextLength::FixedLength, std::max(1.0, pixels(cell.right - previous))));
+        boundaries_.push_back(cell.right);
         previous = cell.right;
     }
     while (widths.size() < table_->columns())
@@ -96,8 +142,8 @@ void TableBuilder::applyWidths(const RowDefinition& row) {
 void TableBuilder::finishCell() {
     if (!table_)
         return;
-    if (column_ + 1 < maxColumns)
-        ++column_;
+    if (cell_ + 1 < maxColumns)
+        ++cell_;
     inCell_ = false;
 }
 
@@ -107,32 +153,46 @@ void TableBuilder::finishRow(const RowDefinition& row, const ColourTable& colour
     const int columns = table_->columns();
     verticalStart_.resize(std::max(verticalStart_.size(), static_cast<std::size_t>(columns)), -1);
     verticalMerge_.resize(verticalStart_.size(), -1);
-    for (int c = 0; c < columns && c < static_cast<int>(row.cells.size()); ++c) {
-        const CellDefinition& cell = row.cells[static_cast<std::size_t>(c)];
+    const int cells = std::min(static_cast<int>(row.cells.size()), columns);
+    const auto cellStart = [&](int k) {
+        return k < static_cast<int>(cellColumns_.size()) ? cellColumns_[static_cast<std::size_t>(k)] : k;
+    };
+    const auto cellEnd = [&](int k) {
+        return std::min(k < static_cast<int>(cellEnds_.size()) ? cellEnds_[static_cast<std::size_t>(k)] : k,
+                        columns - 1);
+    };
+    int mergedUpTo = -1; // a cell joined to an earlier one by \clmrg has no merge of its own
+    for (int k = 0; k < cells; ++k) {
+        const CellDefinition& cell = row.cells[static_cast<std::size_t>(k)];
+        const int column = cellStart(k);
+        if (column >= columns)
+            break;
+        int end = cellEnd(k);
+        if (cell.mergeFirst) {
+            int last = k;
+            while (last + 1 < cells && row.cells[static_cast<std::size_t>(last + 1)].mergeNext)
+                ++last;
+            end = cellEnd(last);
+            mergedUpTo = last;
+        }
+        if (end > column && !(cell.mergeNext && k <= mergedUpTo))
+            merges_.push_back({row_, column, 1, end - column + 1});
         if (cell.background > 0 && cell.background < static_cast<int>(colours.size()) &&
             colours[static_cast<std::size_t>(cell.background)]) {
-            QTextTableCell tableCell = table_->cellAt(row_, c);
+            QTextTableCell tableCell = table_->cellAt(row_, column);
             QTextTableCellFormat format = tableCell.format().toTableCellFormat();
             format.setBackground(*colours[static_cast<std::size_t>(cell.background)]);
             tableCell.setFormat(format);
         }
-        if (cell.mergeFirst) {
-            int span = 1;
-            while (c + span < columns && c + span < static_cast<int>(row.cells.size()) &&
-                   row.cells[static_cast<std::size_t>(c + span)].mergeNext)
-                ++span;
-            if (span > 1)
-                merges_.push_back({row_, c, 1, span});
-        }
-        int& start = verticalStart_[static_cast<std::size_t>(c)];
-        int& merge = verticalMerge_[static_cast<std::size_t>(c)];
+        int& start = verticalStart_[static_cast<std::size_t>(column)];
+        int& merge = verticalMerge_[static_cast<std::size_t>(column)];
         if (cell.verticalMergeFirst) {
             start = row_;
             merge = -1;
-        } else if (cell.verticalMergeNext && start >= 0) {
+        } else if (cell.verticalMergeNext && start >= 0 && end == column) {
             if (merge < 0) {
                 merge = static_cast<int>(merges_.size());
-                merges_.push_back({start, c, 1, 1});
+                merges_.push_back({start, column, 1, 1});
             }
             merges_[static_cast<std::size_t>(merge)].rows = row_ - start + 1;
         } else {

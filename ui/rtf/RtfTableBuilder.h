@@ -33,7 +33,8 @@ using ColourTable = std::vector<std::optional<QColor>>;
 
 // Turns the row-by-row tables of RTF into QTextTables: rows join the open table until a paragraph outside
 // any table closes it. Cells beyond the defined ones widen the table instead of being lost, because some
-// writers give the row definition only after the cells.
+// writers give the row definition only after the cells. A row whose cells end on the edges of the first
+// row's columns but spans several of them (a wide cell) has its cells merged across those columns.
 class TableBuilder {
 public:
     explicit TableBuilder(QTextCursor& cursor) : cursor_(cursor) {}
@@ -59,15 +60,20 @@ private:
     };
 
     void applyWidths(const RowDefinition& row);
+    void mapCells(const RowDefinition& row);
 
     QTextCursor& cursor_;
     QTextTable* table_ = nullptr;
     int row_ = 0;
-    int column_ = 0;
+    int cell_ = 0;   // the RTF cell within the row
+    int column_ = 0; // the table column it starts in
     bool rowOpen_ = false;
     bool inCell_ = false;
     int tableCount_ = 0;
     std::size_t widthsFrom_ = 0;
+    std::vector<int> boundaries_;  // right edges of the table's columns, twips
+    std::vector<int> cellColumns_; // per RTF cell of the current row, the first column it covers
+    std::vector<int> cellEnds_;    // and the last
     std::vector<Merge> merges_;
     std::vector<int> verticalStart_; // per column, the row where a vertical merge began, or -1
     std::vector<int> verticalMerge_; // per column, the index of that merge in merges_, or -1

@@ -8,8 +8,12 @@ namespace rtf {
 
 namespace {
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int hexValue(char c) {
     if (c >= '0' && c <= '9')
@@ -77,8 +81,8 @@ Token Tokenizer::readControl() {
     while (pos_ < data_.size() && isLetter(data_[pos_]))
         ++pos_;
     // Real control words are short; a longer run of letters is damage and is cut to a name nobody knows.
-    Token token{TokenType::ControlWord, data_.substr(start, std::min<std::size_t>(pos_ - start, 32)), 0, false,
-                0};
+    Token token{TokenType::ControlWord, data_.substr(start, std::min<std::size_t>(pos_ - start, 32)), 0,
+                false, 0};
     bool negative = false;
     if (pos_ + 1 < data_.size() && data_[pos_] == '-' && isDigit(data_[pos_ + 1])) {
         negative = true;
