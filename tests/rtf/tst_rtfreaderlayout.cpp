@@ -93,11 +93,12 @@ void RtfReaderLayoutTest::tabStopsAreMeasuredFromTheMargin() {
     QCOMPARE(tabs[0].type, QTextOption::LeftTab);
     QCOMPARE(tabs[1].position, 288.0);
     QCOMPARE(tabs[1].type, QTextOption::RightTab);
-    // The hanging indent adds the stop at the indent that list items rely on.
+    // Qt counts from the start of the first line (indent 720 - 360 twips here); the hanging indent adds
+    // the stop at the indent that list items rely on.
     const QList<QTextOption::Tab> listTabs = blockOf(doc, "item").blockFormat().tabPositions();
     QCOMPARE(listTabs.size(), 2);
-    QCOMPARE(listTabs[0].position, 0.0);
-    QCOMPARE(listTabs[1].position, 48.0);
+    QCOMPARE(listTabs[0].position, 24.0);
+    QCOMPARE(listTabs[1].position, 72.0);
 }
 
 void RtfReaderLayoutTest::pageBreaks() {

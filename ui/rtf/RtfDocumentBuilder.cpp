@@ -823,28 +823,30 @@ QTextBlockFormat DocumentBuilder::blockFormat() const {
         else
             format.setLineHeight(pixels(-para.lineSpacing), QTextBlockFormat::FixedHeight);
     }
-    // RTF measures tab stops from the page margin, Qt from the paragraph's indent.
+    // RTF measures tab stops from the page margin, Qt from where the paragraph's first line starts.
     QList<QTextOption::Tab> tabs;
     if (para.tabs) {
         for (const TabStop& stop : *para.tabs) {
             if (stop.position < 0)
                 continue;
             QTextOption::Tab tab;
-            tab.position = pixels(stop.position - para.leftIndent);
+            tab.position = pixels(stop.position - para.leftIndent - para.firstIndent);
             tab.type = stop.kind == TabStop::Right     ? QTextOption::RightTab
                        : stop.kind == TabStop::Center  ? QTextOption::CenterTab
                        : stop.kind == TabStop::Decimal ? QTextOption::DelimiterTab
                                                        : QTextOption::LeftTab;
             if (stop.kind == TabStop::Decimal)
                 tab.delimiter = QLatin1Char('.');
-            if (tab.position > pixels(std::min(para.firstIndent, 0)))
+            if (tab.position > 0)
                 tabs.append(tab);
         }
     }
     // A hanging indent stops a tab at the indent itself, which is how list bullets line up their text.
-    if (para.firstIndent < 0 && std::none_of(tabs.cbegin(), tabs.cend(),
-                                             [](const QTextOption::Tab& tab) { return tab.position <= 0; }))
-        tabs.prepend(QTextOption::Tab(0, QTextOption::LeftTab));
+    const double hanging = pixels(-para.firstIndent);
+    if (para.firstIndent < 0 &&
+        std::none_of(tabs.cbegin(), tabs.cend(),
+                     [hanging](const QTextOption::Tab& tab) { return tab.position <= hanging; }))
+        tabs.prepend(QTextOption::Tab(hanging, QTextOption::LeftTab));
     if (!tabs.isEmpty()) {
         std::sort(tabs.begin(), tabs.end(),
                   [](const auto& a, const auto& b) { return a.position < b.position; });
@@ -916,8 +918,7 @@ void DocumentBuilder::pageBreak() {
 void DocumentBuilder::finish() {
     if (stack_.empty())
         return;
-    stack_.resize(1);
-    stack_.back().destination = Destination::Text;
+    // A cut-off file ends wherever it stopped: what it said so far, table cells included, is kept.
     flushText();
     if (blockHasContent_ && !pendingBreak_)
         cursor_.setBlockFormat(blockFormat());
