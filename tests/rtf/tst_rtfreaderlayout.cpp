@@ -299,12 +299,12 @@ void RtfReaderLayoutTest::pageSetup() {
     rtf::RtfLoadResult result =
         rtf::readRtf("{\\rtf1\\paperw12240\\paperh15840\\margl1800\\margr1800\\margt1440\\margb1440 x}");
     QVERIFY(result.ok());
-    QCOMPARE(result.pageSetup.paperWidth, 12240);
-    QCOMPARE(result.pageSetup.paperHeight, 15840);
-    QCOMPARE(result.pageSetup.marginLeft, 1800);
-    QCOMPARE(result.pageSetup.marginRight, 1800);
-    QCOMPARE(result.pageSetup.marginTop, 1440);
-    QCOMPARE(result.pageSetup.marginBottom, 1440);
+    QCOMPARE(result.pageSetup.paperWidth.value_or(0), 12240);
+    QCOMPARE(result.pageSetup.paperHeight.value_or(0), 15840);
+    QCOMPARE(result.pageSetup.marginLeft.value_or(0), 1800);
+    QCOMPARE(result.pageSetup.marginRight.value_or(0), 1800);
+    QCOMPARE(result.pageSetup.marginTop.value_or(0), 1440);
+    QCOMPARE(result.pageSetup.marginBottom.value_or(0), 1440);
     const rtf::RtfLoadResult none = rtf::readRtf("{\\rtf1 x}");
     QCOMPARE(none.pageSetup, rtf::RtfPageSetup{});
 }
