@@ -83,6 +83,9 @@ void DocumentBuilder::build(std::string_view data) {
     QTextOption option = document_.defaultTextOption();
     option.setTabStopDistance(720 / twipsPerPixel); // RTF's default of half an inch
     document_.setDefaultTextOption(option);
+    // One edit block for the whole build keeps the document from updating cursors and layouts after each
+    // insertion.
+    cursor_.beginEditBlock();
     Tokenizer tokenizer(data);
     stack_.reserve(64);
     for (Token token = tokenizer.next(); token.type != TokenType::End && !done_; token = tokenizer.next()) {
@@ -116,6 +119,7 @@ void DocumentBuilder::build(std::string_view data) {
         }
     }
     finish();
+    QTextCursor(&document_).endEditBlock();
 }
 
 void DocumentBuilder::openGroup() {

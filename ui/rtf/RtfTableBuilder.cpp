@@ -2,6 +2,8 @@
 
 #include "ui/rtf/RtfReader.h"
 
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextTable>
 
 #include <algorithm>
@@ -40,15 +42,15 @@ bool TableBuilder::enterCell(const RowDefinition& row) {
     bool moved = false;
     if (!table_) {
         const int columns = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
-        const bool atDocumentStart = cursor_.atStart() && cursor_.block().length() == 1;
+        // Each change to a table makes QTextDocument scan all of its frames again, which costs time in
+        // proportion to the whole document. The table is therefore built in a document of its own and
+        // moved into the real one in one piece when it is complete.
+        mainCursor_ = cursor_;
+        tableDocument_ = std::make_unique<QTextDocument>();
+        tableDocument_->setUndoRedoEnabled(false);
+        cursor_ = QTextCursor(tableDocument_.get());
+        cursor_.beginEditBlock();
         table_ = cursor_.insertTable(1, columns, tableFormat(row));
-        if (atDocumentStart) {
-            // QTextDocument keeps a paragraph before any table; one that nobody wrote takes no room.
-            QTextCursor start(cursor_.document());
-            QTextBlockFormat empty;
-            empty.setLineHeight(0, QTextBlockFormat::FixedHeight);
-            start.setBlockFormat(empty);
-        }
         ++tableCount_;
         row_ = 0;
         rowOpen_ = true;
@@ -209,8 +211,19 @@ void TableBuilder::close() {
         return;
     for (const Merge& merge : merges_)
         table_->mergeCells(merge.row, merge.column, merge.rows, merge.columns);
-    cursor_ = table_->lastCursorPosition();
-    cursor_.movePosition(QTextCursor::NextBlock);
+    QTextCursor(tableDocument_.get()).endEditBlock();
+    const QTextDocumentFragment fragment(tableDocument_.get());
+    cursor_ = mainCursor_;
+    const bool atDocumentStart = cursor_.atStart() && cursor_.block().length() == 1;
+    cursor_.insertFragment(fragment);
+    if (atDocumentStart) {
+        // QTextDocument keeps a paragraph before any table; one that nobody wrote takes no room.
+        QTextCursor start(cursor_.document());
+        QTextBlockFormat empty;
+        empty.setLineHeight(0, QTextBlockFormat::FixedHeight);
+        start.setBlockFormat(empty);
+    }
+    tableDocument_.reset();
     table_ = nullptr;
     rowOpen_ = false;
     inCell_ = false;

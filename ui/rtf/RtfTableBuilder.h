@@ -5,9 +5,11 @@
 #include <QColor>
 #include <QTextCursor>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
+class QTextDocument;
 class QTextTable;
 
 namespace rtf {
@@ -63,6 +65,8 @@ private:
     void mapCells(const RowDefinition& row);
 
     QTextCursor& cursor_;
+    QTextCursor mainCursor_; // where the table goes in the real document
+    std::unique_ptr<QTextDocument> tableDocument_;
     QTextTable* table_ = nullptr;
     int row_ = 0;
     int cell_ = 0;   // the RTF cell within the row
