@@ -56,8 +56,9 @@ inline QList<ImageAt> imagesOf(QTextDocument& document) {
         for (auto it = block.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().isImageFormat()) {
                 const QTextImageFormat format = it.fragment().charFormat().toImageFormat();
-                images.append({format, document.resource(QTextDocument::ImageResource, QUrl(format.name()))
-                                           .value<QImage>()});
+                images.append(
+                    {format,
+                     document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>()});
             }
     return images;
 }

@@ -61,7 +61,8 @@ void RichTextBoxTest::failuresAreReportedAndKeepTheContent_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<rtf::RtfError>("expected");
     QTest::newRow("missing") << QStringLiteral("nothere.rtf") << QByteArray() << rtf::RtfError::Missing;
-    QTest::newRow("not rtf") << QStringLiteral("plain.rtf") << QByteArray("Just text") << rtf::RtfError::NotRtf;
+    QTest::newRow("not rtf") << QStringLiteral("plain.rtf") << QByteArray("Just text")
+                             << rtf::RtfError::NotRtf;
     QTest::newRow("empty") << QStringLiteral("empty.rtf") << QByteArray("") << rtf::RtfError::NotRtf;
     QTest::newRow("a folder") << QStringLiteral("folder") << QByteArray() << rtf::RtfError::Unreadable;
 }

@@ -38,10 +38,11 @@ void RtfDamageTest::unbalancedBraces() {
 }
 
 void RtfDamageTest::truncatedFiles() {
-    const QByteArray full = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}"
-                            "\\pard\\qc {\\b Title}\\par\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row"
-                            "\\pard caf\\'e9 \\u8364? {\\pict\\pngblip 89504e47}{\\field{\\*\\fldinst HYPERLINK "
-                            "\"x\"}{\\fldrslt link}} end\\par}";
+    const QByteArray full =
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}"
+        "\\pard\\qc {\\b Title}\\par\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\cell\\row"
+        "\\pard caf\\'e9 \\u8364? {\\pict\\pngblip 89504e47}{\\field{\\*\\fldinst HYPERLINK "
+        "\"x\"}{\\fldrslt link}} end\\par}";
     // Every prefix of a good file must load; what was complete before the cut must still be there.
     for (qsizetype length = 5; length <= full.size(); ++length) {
         auto document = readDocument(full.left(length));
@@ -118,8 +119,8 @@ void RtfDamageTest::nonsensePictures() {
 void RtfDamageTest::brokenTables() {
     auto document = readDocument("{\\rtf1 \\cell\\row\\row\\cell x\\cell\\intbl\\itap5 y\\nestcell z\\nestrow"
                                  "\\trowd" +
-                                 QByteArray("\\cellx100").repeated(500) + "\\intbl" + QByteArray("c\\cell").repeated(300) +
-                                 "\\row\\pard after}");
+                                 QByteArray("\\cellx100").repeated(500) + "\\intbl" +
+                                 QByteArray("c\\cell").repeated(300) + "\\row\\pard after}");
     QVERIFY(document);
     QVERIFY(document->toPlainText().endsWith(QStringLiteral("after")));
     for (QTextTable* table : tablesOf(*document))

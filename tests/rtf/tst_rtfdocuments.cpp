@@ -101,10 +101,12 @@ void RtfDocumentsTest::wordPadForm() {
     rtf::RtfLoadResult result = load("handwritten/wordpad-form.rtf");
     QVERIFY(result.ok());
     QTextDocument& doc = *result.document;
-    QCOMPARE(doc.toPlainText(), QString::fromUtf8("Order Form\nPlease fill in all fields and send the form to:\n"
-                                                  "The Club\u2028""12 Lake Road\n•\tName: ________________\n"
-                                                  "•\tAddress: ________________\nThank you!")
-                                    .replace(QChar::LineSeparator, QLatin1Char('\n')));
+    QCOMPARE(doc.toPlainText(),
+             QString::fromUtf8("Order Form\nPlease fill in all fields and send the form to:\n"
+                               "The Club\u2028"
+                               "12 Lake Road\n•\tName: ________________\n"
+                               "•\tAddress: ________________\nThank you!")
+                 .replace(QChar::LineSeparator, QLatin1Char('\n')));
     QCOMPARE(formatOf(doc, "Order Form").fontFamilies().toStringList(), QStringList{"Times New Roman"});
     QCOMPARE(formatOf(doc, "Order Form").fontPointSize(), 16.0);
     QCOMPARE(formatOf(doc, "Please").fontFamilies().toStringList(), QStringList{"Arial"});

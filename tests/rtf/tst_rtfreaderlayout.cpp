@@ -48,8 +48,9 @@ private slots:
 };
 
 void RtfReaderLayoutTest::paragraphsAndAlignment() {
-    auto document = readDocument("{\\rtf1 \\pard left\\par\\pard\\qc centre\\par\\pard\\qr right\\par\\pard\\qj "
-                                 "justified\\par\\pard last}");
+    auto document =
+        readDocument("{\\rtf1 \\pard left\\par\\pard\\qc centre\\par\\pard\\qr right\\par\\pard\\qj "
+                     "justified\\par\\pard last}");
     QTextDocument& doc = *document;
     QCOMPARE(doc.blockCount(), 5);
     QCOMPARE(blockOf(doc, "left").blockFormat().alignment(), Qt::AlignLeft);
@@ -128,20 +129,21 @@ void RtfReaderLayoutTest::paragraphPropertiesResetByPard() {
 }
 
 void RtfReaderLayoutTest::listTextIsShown() {
-    auto document = readDocument(
-        "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}"
-        "{\\listtext\\pard\\plain\\f1 \\'b7\\tab}\\pard\\li720\\fi-360{\\*\\pn\\pnlvlblt{\\pntxtb x}}apple\\par"
-        "{\\pntext 2.\\tab}\\pard\\li720\\fi-360 pear\\par}");
+    auto document = readDocument("{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}"
+                                 "{\\listtext\\pard\\plain\\f1 "
+                                 "\\'b7\\tab}\\pard\\li720\\fi-360{\\*\\pn\\pnlvlblt{\\pntxtb x}}apple\\par"
+                                 "{\\pntext 2.\\tab}\\pard\\li720\\fi-360 pear\\par}");
     QCOMPARE(document->toPlainText(), QString::fromUtf8("•\tapple\n2.\tpear"));
     QCOMPARE(blockOf(*document, "apple").blockFormat().leftMargin(), 48.0);
 }
 
 void RtfReaderLayoutTest::simpleTable() {
-    auto document = readDocument("{\\rtf1 before\\par"
-                                 "\\trowd\\trgaph108\\clbrdrt\\brdrs\\cellx1500\\cellx4500"
-                                 "\\pard\\intbl {\\b Year}\\cell Name\\cell\\row"
-                                 "\\trowd\\trgaph108\\cellx1500\\cellx4500\\pard\\intbl 1963\\cell two\\par lines\\cell\\row"
-                                 "\\pard after\\par}");
+    auto document = readDocument(
+        "{\\rtf1 before\\par"
+        "\\trowd\\trgaph108\\clbrdrt\\brdrs\\cellx1500\\cellx4500"
+        "\\pard\\intbl {\\b Year}\\cell Name\\cell\\row"
+        "\\trowd\\trgaph108\\cellx1500\\cellx4500\\pard\\intbl 1963\\cell two\\par lines\\cell\\row"
+        "\\pard after\\par}");
     QTextDocument& doc = *document;
     const auto tables = tablesOf(doc);
     QCOMPARE(tables.size(), 1);
@@ -163,9 +165,10 @@ void RtfReaderLayoutTest::simpleTable() {
 }
 
 void RtfReaderLayoutTest::tableRowsJoinUntilAParagraphOutside() {
-    auto document = readDocument("{\\rtf1\\trowd\\cellx1000\\intbl a\\cell\\row\\trowd\\cellx1000\\intbl b\\cell\\row"
-                                 "\\pard between\\par"
-                                 "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl c\\cell d\\cell e\\cell\\row}");
+    auto document =
+        readDocument("{\\rtf1\\trowd\\cellx1000\\intbl a\\cell\\row\\trowd\\cellx1000\\intbl b\\cell\\row"
+                     "\\pard between\\par"
+                     "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl c\\cell d\\cell e\\cell\\row}");
     QTextDocument& doc = *document;
     const auto tables = tablesOf(doc);
     QCOMPARE(tables.size(), 2);
@@ -177,9 +180,10 @@ void RtfReaderLayoutTest::tableRowsJoinUntilAParagraphOutside() {
 }
 
 void RtfReaderLayoutTest::tableCellsWiderThanTheFirstRowAreMerged() {
-    auto document = readDocument("{\\rtf1\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl a\\cell b\\cell c\\cell\\row"
-                                 "\\trowd\\cellx1000\\cellx3000\\intbl wide1\\cell wide2\\cell\\row"
-                                 "\\trowd\\cellx3010\\intbl all\\cell\\row}");
+    auto document =
+        readDocument("{\\rtf1\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl a\\cell b\\cell c\\cell\\row"
+                     "\\trowd\\cellx1000\\cellx3000\\intbl wide1\\cell wide2\\cell\\row"
+                     "\\trowd\\cellx3010\\intbl all\\cell\\row}");
     QTextTable* table = tablesOf(*document).first();
     QCOMPARE(table->columns(), 3);
     QCOMPARE(table->rows(), 3);
@@ -191,12 +195,13 @@ void RtfReaderLayoutTest::tableCellsWiderThanTheFirstRowAreMerged() {
 }
 
 void RtfReaderLayoutTest::mergedCells() {
-    auto document = readDocument("{\\rtf1"
-                                 "\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\clvmgf\\cellx3000"
-                                 "\\intbl across\\cell\\cell down\\cell\\row"
-                                 "\\trowd\\cellx1000\\cellx2000\\clvmrg\\cellx3000\\intbl x\\cell y\\cell\\cell\\row"
-                                 "\\trowd\\cellx1000\\cellx2000\\clvmrg\\cellx3000\\intbl p\\cell q\\cell\\cell\\row"
-                                 "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl 1\\cell 2\\cell 3\\cell\\row}");
+    auto document =
+        readDocument("{\\rtf1"
+                     "\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\clvmgf\\cellx3000"
+                     "\\intbl across\\cell\\cell down\\cell\\row"
+                     "\\trowd\\cellx1000\\cellx2000\\clvmrg\\cellx3000\\intbl x\\cell y\\cell\\cell\\row"
+                     "\\trowd\\cellx1000\\cellx2000\\clvmrg\\cellx3000\\intbl p\\cell q\\cell\\cell\\row"
+                     "\\trowd\\cellx1000\\cellx2000\\cellx3000\\intbl 1\\cell 2\\cell 3\\cell\\row}");
     QTextTable* table = tablesOf(*document).first();
     QCOMPARE(table->rows(), 4);
     QCOMPARE(table->cellAt(0, 0).columnSpan(), 2);
@@ -221,8 +226,9 @@ void RtfReaderLayoutTest::rowDefinitionAfterTheCells() {
 }
 
 void RtfReaderLayoutTest::cellBackground() {
-    auto document = readDocument("{\\rtf1{\\colortbl;\\red200\\green220\\blue255;}"
-                                 "\\trowd\\clcbpat1\\cellx1000\\cellx2000\\intbl shaded\\cell plain\\cell\\row}");
+    auto document =
+        readDocument("{\\rtf1{\\colortbl;\\red200\\green220\\blue255;}"
+                     "\\trowd\\clcbpat1\\cellx1000\\cellx2000\\intbl shaded\\cell plain\\cell\\row}");
     QTextTable* table = tablesOf(*document).first();
     QCOMPARE(table->cellAt(0, 0).format().background().color(), QColor(200, 220, 255));
     QCOMPARE(table->cellAt(0, 1).format().background().style(), Qt::NoBrush);
@@ -231,9 +237,9 @@ void RtfReaderLayoutTest::cellBackground() {
 void RtfReaderLayoutTest::pictures() {
     const QByteArray png = encoded(filled(20, 10, Qt::red), "png");
     const QByteArray jpeg = encoded(filled(16, 8, Qt::blue), "jpeg");
-    auto document = readDocument("{\\rtf1 a{\\pict\\pngblip\\picw20\\pich10\\picwgoal600\\pichgoal300 " + png +
-                                 "}b{\\*\\shppict{\\pict\\jpegblip\\picwgoal1440\\pichgoal720\n" + jpeg +
-                                 "}}{\\nonshppict{\\pict\\wmetafile8 0102}}c}");
+    auto document = readDocument("{\\rtf1 a{\\pict\\pngblip\\picw20\\pich10\\picwgoal600\\pichgoal300 " +
+                                 png + "}b{\\*\\shppict{\\pict\\jpegblip\\picwgoal1440\\pichgoal720\n" +
+                                 jpeg + "}}{\\nonshppict{\\pict\\wmetafile8 0102}}c}");
     QTextDocument& doc = *document;
     const auto images = imagesOf(doc);
     QCOMPARE(images.size(), 2);
@@ -265,9 +271,10 @@ void RtfReaderLayoutTest::pictureScaleAndBinaryData() {
 }
 
 void RtfReaderLayoutTest::picturesThatCannotBeDrawnKeepTheirPlace() {
-    auto document = readDocument("{\\rtf1 a{\\pict\\wmetafile8\\picw2540\\pich1270\\picwgoal1440\\pichgoal720 "
-                                 "0100090000035e00}b{\\pict\\pngblip\\picwgoal300\\pichgoal150 zz12nonsense}"
-                                 "c{\\pict\\emfblip\\picw2540\\pich2540 0102}d}");
+    auto document =
+        readDocument("{\\rtf1 a{\\pict\\wmetafile8\\picw2540\\pich1270\\picwgoal1440\\pichgoal720 "
+                     "0100090000035e00}b{\\pict\\pngblip\\picwgoal300\\pichgoal150 zz12nonsense}"
+                     "c{\\pict\\emfblip\\picw2540\\pich2540 0102}d}");
     const auto images = imagesOf(*document);
     QCOMPARE(images.size(), 3);
     QCOMPARE(images[0].format.width(), 96.0);

@@ -46,9 +46,11 @@ void RtfReaderTextTest::decodesCodePages_data() {
         << QByteArray("{\\rtf1\\ansi caf\\'e9 \\'80 \\'93q\\'94}") << QString::fromUtf8("café € “q”");
     QTest::newRow("raw 8-bit bytes") << QByteArray("{\\rtf1\\ansi na\xefve}") << QString::fromUtf8("naïve");
     QTest::newRow("document code page")
-        << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2}") << QString::fromUtf8("Привет");
+        << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2}")
+        << QString::fromUtf8("Привет");
     QTest::newRow("font charset overrides the document")
-        << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset161 Greek;}}\\f0 \\'e1{\\f1 \\'e1}}")
+        << QByteArray(
+               "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset161 Greek;}}\\f0 \\'e1{\\f1 \\'e1}}")
         << QString::fromUtf8("áα");
     QTest::newRow("double-byte escapes kept together")
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset128 MS Mincho;}}\\f1 \\'82\\'a0\\'82\\'a2}")
@@ -74,14 +76,17 @@ void RtfReaderTextTest::decodesUnicodeWithItsFallbackSkipped_data() {
     QTest::newRow("one fallback character") << QByteArray("{\\rtf1 a\\u8364?b}") << QString::fromUtf8("a€b");
     QTest::newRow("fallback as hex escape") << QByteArray("{\\rtf1 \\u233\\'e9x}") << QString::fromUtf8("éx");
     QTest::newRow("uc0 has no fallback") << QByteArray("{\\rtf1\\uc0 \\u8364?}") << QString::fromUtf8("€?");
-    QTest::newRow("uc2 skips two") << QByteArray("{\\rtf1\\uc2 \\u12354\\'82\\'a0z}") << QString::fromUtf8("あz");
+    QTest::newRow("uc2 skips two") << QByteArray("{\\rtf1\\uc2 \\u12354\\'82\\'a0z}")
+                                   << QString::fromUtf8("あz");
     QTest::newRow("negative values") << QByteArray("{\\rtf1 \\u-3972?}") << QString(QChar(0xF07C));
-    QTest::newRow("surrogate pair")
-        << QByteArray("{\\rtf1 \\u-10179?\\u-8704?}") << QString::fromUtf8("\xF0\x9F\x98\x80");
-    QTest::newRow("lone surrogate replaced") << QByteArray("{\\rtf1 \\u-10179?x}") << QString::fromUtf8("\uFFFDx");
+    QTest::newRow("surrogate pair") << QByteArray("{\\rtf1 \\u-10179?\\u-8704?}")
+                                    << QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("lone surrogate replaced")
+        << QByteArray("{\\rtf1 \\u-10179?x}") << QString::fromUtf8("\uFFFDx");
     QTest::newRow("uc is scoped to its group")
         << QByteArray("{\\rtf1 {\\uc0 \\u97}\\u98?}") << QStringLiteral("ab");
-    QTest::newRow("skip stops at a group end") << QByteArray("{\\rtf1\\uc3 {\\u97}bc}") << QStringLiteral("abc");
+    QTest::newRow("skip stops at a group end")
+        << QByteArray("{\\rtf1\\uc3 {\\u97}bc}") << QStringLiteral("abc");
 }
 
 void RtfReaderTextTest::decodesUnicodeWithItsFallbackSkipped() {
@@ -93,16 +98,18 @@ void RtfReaderTextTest::decodesUnicodeWithItsFallbackSkipped() {
 }
 
 void RtfReaderTextTest::specialCharacters() {
-    auto document = readDocument("{\\rtf1 a\\~b\\-c\\_d\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote "
-                                 "\\{\\}\\\\\\tab e\\line f}");
+    auto document =
+        readDocument("{\\rtf1 a\\~b\\-c\\_d\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote "
+                     "\\{\\}\\\\\\tab e\\line f}");
     QCOMPARE(document->toRawText(), QString::fromUtf8("a\u00A0b\u00ADc\u2011d—–•‘’“”{}\\\te\u2028f"));
 }
 
 void RtfReaderTextTest::characterFormats() {
-    auto document = readDocument("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Liberation Serif;}{\\f1\\fswiss "
-                                 "Liberation Sans;}}"
-                                 "plain {\\b bold} {\\i italic} {\\ul under} {\\strike struck} {\\super up} "
-                                 "{\\sub down} {\\fs40 big} {\\f1 sans} {\\caps capital} {\\scaps small}}");
+    auto document =
+        readDocument("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Liberation Serif;}{\\f1\\fswiss "
+                     "Liberation Sans;}}"
+                     "plain {\\b bold} {\\i italic} {\\ul under} {\\strike struck} {\\super up} "
+                     "{\\sub down} {\\fs40 big} {\\f1 sans} {\\caps capital} {\\scaps small}}");
     QTextDocument& doc = *document;
     const QTextCharFormat plain = formatOf(doc, "plain");
     QCOMPARE(plain.fontWeight(), int(QFont::Normal));
@@ -123,8 +130,9 @@ void RtfReaderTextTest::characterFormats() {
 }
 
 void RtfReaderTextTest::formatsEndWithTheirGroupAndPlain() {
-    auto document = readDocument("{\\rtf1 \\b one {\\i two} three\\b0 four \\ul five\\ulnone six \\i\\ul\\b\\fs48 "
-                                 "seven\\plain eight \\b nine\\b0 ten}");
+    auto document =
+        readDocument("{\\rtf1 \\b one {\\i two} three\\b0 four \\ul five\\ulnone six \\i\\ul\\b\\fs48 "
+                     "seven\\plain eight \\b nine\\b0 ten}");
     QTextDocument& doc = *document;
     QCOMPARE(formatOf(doc, "one").fontWeight(), int(QFont::Bold));
     QVERIFY(formatOf(doc, "two").fontItalic());
@@ -143,8 +151,9 @@ void RtfReaderTextTest::formatsEndWithTheirGroupAndPlain() {
 }
 
 void RtfReaderTextTest::colours() {
-    auto document = readDocument("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
-                                 "{\\cf1 red} {\\cf2\\cb1 blueonred} {\\highlight2 marked} {\\cf0 auto} {\\cf9 none}}");
+    auto document =
+        readDocument("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+                     "{\\cf1 red} {\\cf2\\cb1 blueonred} {\\highlight2 marked} {\\cf0 auto} {\\cf9 none}}");
     QTextDocument& doc = *document;
     QCOMPARE(formatOf(doc, "red").foreground().color(), QColor(255, 0, 0));
     QCOMPARE(formatOf(doc, "blueonred").foreground().color(), QColor(0, 0, 255));

@@ -17,8 +17,12 @@ bool hasFormat(QTextDocument& document, bool (*test)(const QTextCharFormat&)) {
     return false;
 }
 
-bool isBold(const QTextCharFormat& format) { return format.fontWeight() >= QFont::Bold; }
-bool isItalic(const QTextCharFormat& format) { return format.fontItalic(); }
+bool isBold(const QTextCharFormat& format) {
+    return format.fontWeight() >= QFont::Bold;
+}
+bool isItalic(const QTextCharFormat& format) {
+    return format.fontItalic();
+}
 
 int pagesOnA4(QTextDocument& document) {
     QTextFrameFormat root = document.rootFrame()->frameFormat();
@@ -55,7 +59,8 @@ void RtfSampleCatalogTest::checklistShowsEveryAdInItsTable() {
     const auto ads = samplecatalog::sampleAds();
     QVERIFY(!ads.isEmpty());
     for (const auto& ad : ads)
-        QVERIFY2(tableText.contains(samplecatalog::fileNameOf(ad)), qPrintable(samplecatalog::fileNameOf(ad)));
+        QVERIFY2(tableText.contains(samplecatalog::fileNameOf(ad)),
+                 qPrintable(samplecatalog::fileNameOf(ad)));
     int rows = 0;
     for (QTextTable* table : tables)
         rows += table->rows();
@@ -74,9 +79,10 @@ void RtfSampleCatalogTest::noticeHasHeadingBoldAndItalic() {
         heading = heading.next();
     QVERIFY(heading.isValid());
     const QTextCharFormat headingFormat = heading.begin().fragment().charFormat();
-    const QTextCharFormat bodyFormat = heading.next().isValid() && heading.next().begin() != heading.next().end()
-                                           ? heading.next().begin().fragment().charFormat()
-                                           : QTextCharFormat();
+    const QTextCharFormat bodyFormat =
+        heading.next().isValid() && heading.next().begin() != heading.next().end()
+            ? heading.next().begin().fragment().charFormat()
+            : QTextCharFormat();
     QVERIFY(isBold(headingFormat) || headingFormat.fontPointSize() > bodyFormat.fontPointSize());
 }
 

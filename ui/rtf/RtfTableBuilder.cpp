@@ -179,13 +179,18 @@ void TableBuilder::finishRow(const RowDefinition& row, const ColourTable& colour
         }
         if (end > column && !(cell.mergeNext && k <= mergedUpTo))
             merges_.push_back({row_, column, 1, end - column + 1});
+        // RTF's gap separates text from the cell's sides only; above and below there is next to none.
+        QTextTableCell tableCell = table_->cellAt(row_, column);
+        QTextTableCellFormat format = tableCell.format().toTableCellFormat();
+        const double sides = std::max(2.0, pixels(row.gap));
+        format.setLeftPadding(sides);
+        format.setRightPadding(sides);
+        format.setTopPadding(1);
+        format.setBottomPadding(1);
         if (cell.background > 0 && cell.background < static_cast<int>(colours.size()) &&
-            colours[static_cast<std::size_t>(cell.background)]) {
-            QTextTableCell tableCell = table_->cellAt(row_, column);
-            QTextTableCellFormat format = tableCell.format().toTableCellFormat();
+            colours[static_cast<std::size_t>(cell.background)])
             format.setBackground(*colours[static_cast<std::size_t>(cell.background)]);
-            tableCell.setFormat(format);
-        }
+        tableCell.setFormat(format);
         int& start = verticalStart_[static_cast<std::size_t>(column)];
         int& merge = verticalMerge_[static_cast<std::size_t>(column)];
         if (cell.verticalMergeFirst) {
