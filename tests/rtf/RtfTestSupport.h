@@ -50,15 +50,17 @@ struct ImageAt {
     QImage image;
 };
 
+// One entry per picture; equal pictures side by side share one fragment of the document.
 inline QList<ImageAt> imagesOf(QTextDocument& document) {
     QList<ImageAt> images;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().isImageFormat()) {
                 const QTextImageFormat format = it.fragment().charFormat().toImageFormat();
-                images.append(
-                    {format,
-                     document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>()});
+                const QImage image =
+                    document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+                for (int i = 0; i < it.fragment().length(); ++i)
+                    images.append({format, image});
             }
     return images;
 }

@@ -2,6 +2,7 @@
 
 #include "RtfTestSupport.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -16,6 +17,7 @@ private slots:
     void deepNestingIsReadWithoutRecursion();
     void binaryLengthBeyondTheFile();
     void nonsensePictures();
+    void picturesTogetherStayWithinAMultipleOfTheFile();
     void brokenTables();
     void unterminatedFieldsAndTables();
 };
@@ -114,6 +116,34 @@ void RtfDamageTest::nonsensePictures() {
         // A picture that claims a huge size is never decoded into one.
         QVERIFY(image.image.sizeInBytes() < 64 * 1024 * 1024);
     }
+}
+
+void RtfDamageTest::picturesTogetherStayWithinAMultipleOfTheFile() {
+    // A flat 2000 x 2000 picture compresses to a few kilobytes but takes 16 MB once decoded.
+    QImage flat(2000, 2000, QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(flat.save(&buffer, "png"));
+    const QByteArray picture = "{\\pict\\pngblip\\picwgoal1440\\pichgoal1440 " + png.toHex() + "}";
+    const QByteArray rtf = "{\\rtf1 " + picture.repeated(40) + "}";
+    auto document = readDocument(rtf);
+    QVERIFY(document);
+    const auto images = imagesOf(*document);
+    QCOMPARE(images.size(), 40); // every picture keeps its place
+    qint64 decoded = 0;
+    int full = 0;
+    for (const ImageAt& image : images) {
+        QCOMPARE(image.format.width(), 96.0);
+        if (image.image.width() == 2000) {
+            decoded += image.image.sizeInBytes();
+            ++full;
+        }
+    }
+    QVERIFY(full >= 1);
+    QVERIFY(full < 40);
+    QVERIFY(decoded <= std::max<qint64>(32LL << 20, rtf.size() * 32));
 }
 
 void RtfDamageTest::brokenTables() {

@@ -79,6 +79,10 @@ DocumentBuilder::DocumentBuilder(QTextDocument& document)
     : document_(document), cursor_(&document), tables_(cursor_) {}
 
 void DocumentBuilder::build(std::string_view data) {
+    // All pictures together may take a fixed multiple of the file's size once decoded (with a floor for
+    // small files), however large they claim to be.
+    imageBudget_ =
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(data.size()) * 32, 32LL << 20, 512LL << 20);
     document_.setUndoRedoEnabled(false);
     QTextOption option = document_.defaultTextOption();
     option.setTabStopDistance(720 / twipsPerPixel); // RTF's default of half an inch
@@ -211,7 +215,8 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         return;
     case Word::Field:
         if (s.destination == Destination::Text)
-            fields_.push_back({stack_.size(), {}});
+            if (fields_.empty() || fields_.back().depth != stack_.size())
+                fields_.push_back({stack_.size(), {}});
         return;
     case Word::FieldInstruction:
         s.destination = fields_.empty() ? Destination::Skip : Destination::FieldInstruction;
@@ -700,7 +705,8 @@ void DocumentBuilder::appendChar(char16_t c) {
     GroupState& s = state();
     if (s.destination == Destination::FieldInstruction) {
         if (!fields_.empty())
-            fields_.back().instruction.append(QChar(c));
+            if (fields_.back().instruction.size() < 4096)
+                fields_.back().instruction.append(QChar(c));
         return;
     }
     if (s.destination != Destination::Text || s.chr.hidden)
@@ -959,7 +965,7 @@ void DocumentBuilder::commitColour() {
 }
 
 void DocumentBuilder::emitPicture() {
-    const Picture picture = decodePicture(picture_);
+    const Picture picture = decodePicture(picture_, imageBudget_);
     if (picture.size.isEmpty())
         return;
     flushText();

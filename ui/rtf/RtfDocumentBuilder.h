@@ -11,6 +11,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -116,6 +117,7 @@ private:
     PictureData picture_;
     std::size_t pictureDepth_ = 0;
     int pictureCount_ = 0;
+    std::int64_t imageBudget_ = 0; // bytes that decoded pictures may still take
     std::vector<Field> fields_;
 
     RtfPageSetup pageSetup_;

@@ -13,12 +13,6 @@ namespace rtf {
 namespace {
 
 constexpr double maxSidePixels = 31680 / twipsPerPixel; // 22 inches
-// Decoding may take more memory than the compressed data, but never more than this many times as much
-// (plus a floor for small pictures), so that a tiny file cannot claim gigabytes.
-constexpr std::int64_t expansionLimit = 64;
-constexpr std::int64_t minimumBudget = 32LL * 1024 * 1024;
-constexpr std::int64_t maximumBudget = 256LL * 1024 * 1024;
-
 int hexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -34,7 +28,7 @@ double scaled(int twips, int percent) {
     return std::clamp(twips / twipsPerPixel * scale / 100.0, 0.0, maxSidePixels);
 }
 
-QImage decodeBitmap(const QByteArray& bytes, const char* format) {
+QImage decodeBitmap(const QByteArray& bytes, const char* format, std::int64_t& budget) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -43,14 +37,13 @@ QImage decodeBitmap(const QByteArray& bytes, const char* format) {
     if (!size.isValid() || size.isEmpty())
         return {};
     const std::int64_t needed = std::int64_t{size.width()} * size.height() * 4;
-    const std::int64_t budget =
-        std::clamp(std::int64_t{bytes.size()} * expansionLimit, minimumBudget, maximumBudget);
     if (needed > budget)
         return {};
-    reader.setAllocationLimit(static_cast<int>(budget / (1024 * 1024)) + 1);
+    reader.setAllocationLimit(static_cast<int>(needed / (1024 * 1024)) + 1);
     QImage image;
     if (!reader.read(&image))
         return {};
+    budget -= image.sizeInBytes();
     return image;
 }
 
@@ -74,13 +67,13 @@ void PictureData::addBinary(std::string_view data) {
     bytes.append(data.data(), static_cast<qsizetype>(data.size()));
 }
 
-Picture decodePicture(const PictureData& data) {
+Picture decodePicture(const PictureData& data, std::int64_t& budget) {
     Picture picture;
     // The signature check keeps the decoders from even looking at data that cannot be theirs.
     if (data.kind == PictureData::Kind::Png && data.bytes.startsWith("\x89PNG\r\n\x1a\n"))
-        picture.image = decodeBitmap(data.bytes, "png");
+        picture.image = decodeBitmap(data.bytes, "png", budget);
     else if (data.kind == PictureData::Kind::Jpeg && data.bytes.startsWith("\xff\xd8"))
-        picture.image = decodeBitmap(data.bytes, "jpeg");
+        picture.image = decodeBitmap(data.bytes, "jpeg", budget);
 
     double width = scaled(data.goalWidth, data.scaleX);
     double height = scaled(data.goalHeight, data.scaleY);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSizeF>
 
+#include <cstdint>
 #include <string_view>
 
 namespace rtf {
@@ -32,6 +33,7 @@ struct Picture {
     QSizeF size;  // display size in pixels; empty when nothing sensible can be shown
 };
 
-Picture decodePicture(const PictureData& data);
+// Decodes the picture when its pixels fit into budget (bytes), and takes them from it.
+Picture decodePicture(const PictureData& data, std::int64_t& budget);
 
 } // namespace rtf
