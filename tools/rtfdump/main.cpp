@@ -33,9 +33,9 @@ int run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     try {
-        // Laying out pages needs fonts, hence a GUI application, but never a display.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Laying out pages needs fonts, hence a GUI application, but never a display; a platform chosen in
+        // the environment could fail to start and end the program with a status of its own.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         // Qt must not take options out of the command line: a file may be named like one.
         int qtArgc = 1;
         QGuiApplication app(qtArgc, argv);

@@ -112,7 +112,6 @@ private:
 
     RowDefinition row_;
     CellDefinition cell_;
-    bool rowDefinitionEnded_ = false;
 
     PictureData picture_;
     std::size_t pictureDepth_ = 0;
