@@ -455,22 +455,22 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         para.alignment = Alignment::Justify;
         break;
     case Word::LeftIndent:
-        para.leftIndent = value;
+        para.leftIndent = std::clamp(value, -maxTwips, maxTwips);
         break;
     case Word::RightIndent:
-        para.rightIndent = value;
+        para.rightIndent = std::clamp(value, -maxTwips, maxTwips);
         break;
     case Word::FirstIndent:
-        para.firstIndent = value;
+        para.firstIndent = std::clamp(value, -maxTwips, maxTwips);
         break;
     case Word::SpaceBefore:
-        para.spaceBefore = value;
+        para.spaceBefore = std::clamp(value, -maxTwips, maxTwips);
         break;
     case Word::SpaceAfter:
-        para.spaceAfter = value;
+        para.spaceAfter = std::clamp(value, -maxTwips, maxTwips);
         break;
     case Word::LineSpacing:
-        para.lineSpacing = value;
+        para.lineSpacing = std::clamp(value, -maxTwips, maxTwips);
         break;
     case Word::LineSpacingMultiple:
         para.lineSpacingMultiple = on(hasParam, param);
