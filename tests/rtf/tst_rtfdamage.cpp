@@ -56,7 +56,8 @@ void RtfDamageTest::truncatedFiles() {
 
 void RtfDamageTest::unknownWordsBadHexAndHugeParameters() {
     auto document = readDocument("{\\rtf1\\zzzz\\qqq123 a\\'zzb\\'\\'4 c\\fs2147483647 d\\fs-2147483648 e"
-                                 "\\li99999999999999999\\fi-2147483648\\tx100\\tx2147483647 f\\cf99999999 g\\f-5 h\\u99999999?i\\sl-2147483648 j"
+                                 "\\li99999999999999999\\fi-2147483648\\tx100\\tx2147483647 f\\cf99999999 "
+                                 "g\\f-5 h\\u99999999?i\\sl-2147483648 j"
                                  "\\trowd\\cellx2147483647\\cellx-2147483648\\intbl k\\cell\\row}");
     QVERIFY(document);
     const QString text = document->toPlainText();
