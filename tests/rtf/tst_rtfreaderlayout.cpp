@@ -103,8 +103,10 @@ void RtfReaderLayoutTest::tabStopsAreMeasuredFromTheMargin() {
 }
 
 void RtfReaderLayoutTest::pageBreaks() {
-    auto document = readDocument("{\\rtf1 first\\page second\\par\\pard\\pagebb third\\par\\pard fourth\\par"
-                                 "\\sect\\sectd\\sbknone fifth\\par\\sect\\sectd sixth}");
+    auto document =
+        readDocument("{\\rtf1 first\\page second\\par\\pard\\pagebb third\\par\\pard fourth\\par"
+                     "\\sect\\sectd\\sbknone fifth\\par\\sect\\sectd sixth\\par\\sect\\sbknone\\sectd "
+                     "seventh\\par\\sect\\sectd\\sbkpage\\sbkcol eighth}");
     QTextDocument& doc = *document;
     const auto breaksBefore = [&doc](const char* text) {
         return blockOf(doc, QString::fromLatin1(text)).blockFormat().pageBreakPolicy() ==
@@ -116,7 +118,9 @@ void RtfReaderLayoutTest::pageBreaks() {
     QVERIFY(!breaksBefore("fourth"));
     QVERIFY(!breaksBefore("fifth"));
     QVERIFY(breaksBefore("sixth"));
-    QCOMPARE(doc.blockCount(), 6);
+    QVERIFY(breaksBefore("seventh")); // \sectd brings back the default, a new page
+    QVERIFY(!breaksBefore("eighth"));
+    QCOMPARE(doc.blockCount(), 8);
 }
 
 void RtfReaderLayoutTest::paragraphPropertiesResetByPard() {

@@ -517,15 +517,15 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
             flushText();
             if (blockHasContent_ && !pendingBreak_)
                 endParagraph();
-            sectionBreak_ = true;
+            sectionEnded_ = true;
         }
         break;
     case Word::SectionDefault:
+    case Word::SectionBreakPage:
+        sectionStartsPage_ = true;
         break;
     case Word::SectionBreakNone:
-        sectionBreak_ = false;
-        break;
-    case Word::SectionBreakPage:
+        sectionStartsPage_ = false;
         break;
 
     case Word::Cell:
@@ -887,9 +887,9 @@ void DocumentBuilder::ensurePosition(bool inTable) {
 
 void DocumentBuilder::startBlock() {
     blockHasContent_ = false;
-    blockPageBreak_ = nextPageBreak_ || sectionBreak_;
+    blockPageBreak_ = nextPageBreak_ || (sectionEnded_ && sectionStartsPage_);
     nextPageBreak_ = false;
-    sectionBreak_ = false;
+    sectionEnded_ = false;
 }
 
 void DocumentBuilder::endParagraph() {

@@ -99,7 +99,8 @@ private:
     bool blockHasContent_ = false;
     bool blockPageBreak_ = false;
     bool nextPageBreak_ = false;
-    bool sectionBreak_ = false;
+    bool sectionEnded_ = false;     // \sect seen, no paragraph of the next section begun yet
+    bool sectionStartsPage_ = true; // the break kind of the section being defined; a new page unless said
 
     int documentCodePage_ = 1252;
     int defaultFont_ = 0;
