@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/rtf/RtfCodePage.h"
+#include "ui/rtf/RtfFormats.h"
 #include "ui/rtf/RtfPicture.h"
 #include "ui/rtf/RtfReader.h"
 #include "ui/rtf/RtfState.h"
@@ -30,12 +31,10 @@ public:
     void build(std::string_view data);
     const RtfPageSetup& pageSetup() const { return pageSetup_; }
 
+    // Bytes in a Symbol-font run are mapped by hand: iconv has no table for them.
+    static constexpr int symbolCodePage = -2;
+
 private:
-    struct Font {
-        QString name;
-        int codePage = 0;
-        QFont::StyleHint hint = QFont::AnyStyle;
-    };
     struct FontEntry {
         int id = -1;
         std::string name;
@@ -62,8 +61,6 @@ private:
     void decodePendingBytes();
     void flushText();
     int currentCodePage() const;
-    QTextCharFormat charFormat(const CharState& chr) const;
-    QTextBlockFormat blockFormat() const;
 
     // Placing the cursor: table cells, paragraphs and page breaks.
     void ensurePosition(bool inTable);
@@ -104,7 +101,7 @@ private:
 
     int documentCodePage_ = 1252;
     int defaultFont_ = 0;
-    std::unordered_map<int, Font> fonts_;
+    FontTable fonts_;
     FontEntry fontEntry_;
     ColourTable colours_;
     int red_ = -1;

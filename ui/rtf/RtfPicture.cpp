@@ -1,6 +1,7 @@
 #include "ui/rtf/RtfPicture.h"
 
 #include "ui/rtf/RtfReader.h"
+#include "ui/rtf/RtfState.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -12,7 +13,7 @@ namespace rtf {
 
 namespace {
 
-constexpr double maxSidePixels = 31680 / twipsPerPixel; // 22 inches
+constexpr double maxSidePixels = maxTwips / twipsPerPixel;
 int hexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';

@@ -7,6 +7,9 @@
 
 namespace rtf {
 
+// Lengths are clamped to 22 inches, the largest paper RTF writers offer, so that no sum of them overflows.
+constexpr int maxTwips = 31680;
+
 enum class VerticalPosition { Normal, Super, Sub };
 
 // Character formatting as the control words set it; indexes refer to the font and colour tables.

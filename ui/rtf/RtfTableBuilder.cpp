@@ -13,10 +13,9 @@ namespace rtf {
 namespace {
 
 constexpr int maxColumns = 64;
-constexpr int maxLength = 31680; // 22 inches, the largest paper RTF writers offer
 
 double pixels(int twips) {
-    return std::clamp(twips, 0, maxLength) / twipsPerPixel;
+    return std::clamp(twips, 0, maxTwips) / twipsPerPixel;
 }
 
 QTextTableFormat tableFormat(const RowDefinition& row) {
