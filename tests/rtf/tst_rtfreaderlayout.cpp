@@ -40,6 +40,7 @@ private slots:
     void mergedCells();
     void rowDefinitionAfterTheCells();
     void cellBackground();
+    void picturesAndLinksInsideCells();
     void pictures();
     void pictureScaleAndBinaryData();
     void picturesThatCannotBeDrawnKeepTheirPlace();
@@ -236,6 +237,22 @@ void RtfReaderLayoutTest::cellBackground() {
     QTextTable* table = tablesOf(*document).first();
     QCOMPARE(table->cellAt(0, 0).format().background().color(), QColor(200, 220, 255));
     QCOMPARE(table->cellAt(0, 1).format().background().style(), Qt::NoBrush);
+}
+
+void RtfReaderLayoutTest::picturesAndLinksInsideCells() {
+    const QByteArray png = encoded(filled(12, 6, Qt::red), "png");
+    auto document = readDocument("{\\rtf1\\trowd\\cellx1500\\cellx3000\\intbl {\\pict\\pngblip\\picwgoal360"
+                                 "\\pichgoal180 " +
+                                 png +
+                                 "}\\cell {\\field{\\*\\fldinst HYPERLINK \"http://x.example/\"}{\\fldrslt "
+                                 "cell link}}\\cell\\row\\pard after}");
+    QTextDocument& doc = *document;
+    const auto images = imagesOf(doc);
+    QCOMPARE(images.size(), 1);
+    QCOMPARE(images[0].image.size(), QSize(12, 6));
+    QCOMPARE(images[0].format.width(), 24.0);
+    QVERIFY(QTextCursor(blockOf(doc, "cell link")).currentTable());
+    QCOMPARE(formatOf(doc, "cell link").anchorHref(), QStringLiteral("http://x.example/"));
 }
 
 void RtfReaderLayoutTest::pictures() {

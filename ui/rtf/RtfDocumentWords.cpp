@@ -8,6 +8,7 @@ namespace rtf {
 
 namespace {
 
+// A toggle word such as \b is on unless its parameter is 0.
 bool on(bool hasParam, int param) {
     return !hasParam || param != 0;
 }
