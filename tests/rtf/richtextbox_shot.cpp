@@ -1,0 +1,31 @@
+// Shows an RTF file in a RichTextBox of the document window's size and saves a picture of it, so that a
+// person can look at what the box really shows (run under Xvfb or on the offscreen platform).
+//   richtextbox-shot FILE OUT.png [WIDTH HEIGHT]
+
+#include "ui/rtf/RichTextBox.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 3 && argc != 5) {
+        std::fputs("usage: richtextbox-shot FILE OUT.png [WIDTH HEIGHT]\n", stderr);
+        return 1;
+    }
+    RichTextBox box;
+    QString error;
+    if (box.loadFile(QString::fromLocal8Bit(argv[1]), &error) != rtf::RtfError::None) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    // 7695 x 6015 twips at 15 twips per pixel, the box of the document window.
+    const int width = argc == 5 ? QByteArray(argv[3]).toInt() : 513;
+    const int height = argc == 5 ? QByteArray(argv[4]).toInt() : 401;
+    box.resize(width, height);
+    box.show();
+    QApplication::processEvents();
+    return box.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTextDocument>
+
+#include <memory>
+#include <optional>
+
+namespace rtf {
+
+// Why a document was refused as a whole. Damage inside a document never refuses it.
+enum class RtfError {
+    None,
+    Missing,    // no file at that path
+    Unreadable, // the file exists but could not be read
+    NotRtf,     // the data does not begin with "{\rtf"
+};
+
+// The page set-up a document asks for, in twips; a value is absent when the document does not give it.
+struct RtfPageSetup {
+    std::optional<int> paperWidth;
+    std::optional<int> paperHeight;
+    std::optional<int> marginLeft;
+    std::optional<int> marginRight;
+    std::optional<int> marginTop;
+    std::optional<int> marginBottom;
+
+    bool operator==(const RtfPageSetup&) const = default;
+};
+
+struct RtfLoadResult {
+    std::unique_ptr<QTextDocument> document; // set exactly when error is None
+    RtfPageSetup pageSetup;
+    RtfError error = RtfError::None;
+
+    bool ok() const { return error == RtfError::None; }
+};
+
+// Lengths in the built document are pixels at 15 twips each, the ratio used throughout the program.
+constexpr double twipsPerPixel = 15.0;
+
+RtfLoadResult readRtf(const QByteArray& data);
+RtfLoadResult readRtfFile(const QString& path);
+
+// A sentence for the user that names the failure, for messages and logs of callers.
+QString describeRtfError(RtfError error);
+
+} // namespace rtf
