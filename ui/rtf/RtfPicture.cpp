@@ -2,6 +2,7 @@
 
 #include "ui/rtf/RtfReader.h"
 #include "ui/rtf/RtfState.h"
+#include "ui/rtf/RtfTokenizer.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -14,16 +15,6 @@ namespace rtf {
 namespace {
 
 constexpr double maxSidePixels = maxTwips / twipsPerPixel;
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 double scaled(int twips, int percent) {
     const int scale = percent > 0 ? std::min(percent, 1000) : 100;
     return std::clamp(twips / twipsPerPixel * scale / 100.0, 0.0, maxSidePixels);

@@ -42,4 +42,7 @@ private:
     std::size_t pos_ = 0;
 };
 
+// The value of one hexadecimal digit, or -1 for any other character.
+int hexValue(char c);
+
 } // namespace rtf
