@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "ui/Artwork.h"
+#include "ui/CommonDialog.h"
 #include "ui/Fonts.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
@@ -61,6 +62,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     buildStatusStrip(central);
     buildProgressPanel(central);
     buildMenuCommands();
+
+    dlgCommon1 = new CommonDialog(this);
+    dlgCommon1->setObjectName(QStringLiteral("dlgCommon1"));
 }
 
 void Form1::buildLeftPanel(QWidget* central) {

@@ -15,6 +15,7 @@ class QTimer;
 
 namespace ui {
 
+class CommonDialog;
 class ImageBox;
 class PictureBox;
 class ScrollBar;
@@ -75,6 +76,8 @@ public:
     SSPanel* ProgressGuage2;
     SSCommand* cmdCopy;
     SSCommand* cmdCancel;
+
+    CommonDialog* dlgCommon1;
 
     // Menu commands.
     QAction* mnuCopy;

@@ -1,3 +1,6 @@
+#include "platform/doubles/RecordingPrinter.h"
+#include "platform/doubles/RecordingShell.h"
+#include "ui/CommonDialog.h"
 #include "ui/ImageBox.h"
 #include "ui/KeyCodes.h"
 #include "ui/PictureBox.h"
@@ -30,6 +33,7 @@ private slots:
     void imageBoxStretchesOncePerSize();
     void stretchingAveragesFineDetail();
     void pictureBoxAutoSizeAndMouse();
+    void commonDialogHandsItsSettingsToThePlatform();
 };
 
 void ControlsTest::commandReportsProgramKeyCodes_data() {
@@ -246,6 +250,25 @@ void ControlsTest::pictureBoxAutoSizeAndMouse() {
     QTest::mouseClick(&view, Qt::RightButton, {}, QPoint(20, 20));
     QCOMPARE(released.count(), 1);
     QCOMPARE(released.first().first().value<Qt::MouseButton>(), Qt::RightButton);
+}
+
+void ControlsTest::commonDialogHandsItsSettingsToThePlatform() {
+    QWidget owner;
+    CommonDialog dialog(&owner);
+    platform::RecordingPrinter printer;
+    printer.setSetupAccepted(false);
+    dialog.setFlags(CommonDialog::PrintSetupFlag);
+    QCOMPARE(dialog.flags(), 64);
+    QVERIFY(!dialog.ShowPrinter(printer)); // the user cancelled
+    QCOMPARE(printer.setups(), 1);
+
+    platform::RecordingShell shell;
+    dialog.setHelpFile(QStringLiteral("/opt/vantorads/VantorAds.html"));
+    dialog.setHelpCommand(CommonDialog::HelpContents);
+    dialog.ShowHelp(shell);
+    QCOMPARE(int(shell.helpRequests().size()), 1);
+    QCOMPARE(shell.helpRequests().front().helpFile, QStringLiteral("/opt/vantorads/VantorAds.html"));
+    QCOMPARE(shell.helpRequests().front().command, 3);
 }
 
 QTEST_MAIN(ControlsTest)
