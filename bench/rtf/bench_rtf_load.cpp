@@ -4,6 +4,7 @@
 // handing it to the box; laying out pages is excluded (the box lays out lazily as it is shown).
 
 #include "LargeDocument.h"
+#include "ui/rtf/RtfPageCount.h"
 #include "ui/rtf/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -13,7 +14,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextFrame>
 
 #include <algorithm>
 #include <cstdio>
@@ -22,14 +22,6 @@ namespace {
 
 constexpr int runs = 3;
 constexpr double target = 1.0;
-
-int pagesOnA4(QTextDocument& document) {
-    QTextFrameFormat root = document.rootFrame()->frameFormat();
-    root.setMargin(1440 / rtf::twipsPerPixel);
-    document.rootFrame()->setFrameFormat(root);
-    document.setPageSize(QSizeF(210 / 25.4 * 96, 297 / 25.4 * 96));
-    return document.pageCount();
-}
 
 } // namespace
 
@@ -69,7 +61,7 @@ int main(int argc, char** argv) {
         if (run == 0) {
             QElapsedTimer layoutTimer;
             layoutTimer.start();
-            pages = pagesOnA4(*box.document());
+            pages = rtf::pagesOnA4(*box.document());
             layout = layoutTimer.nsecsElapsed();
         }
     }

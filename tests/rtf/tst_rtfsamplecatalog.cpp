@@ -2,6 +2,7 @@
 
 #include "RtfTestSupport.h"
 #include "tools/makecatalog/SampleCatalog.h"
+#include "ui/rtf/RtfPageCount.h"
 #include "ui/rtf/RichTextBox.h"
 
 #include <QTemporaryDir>
@@ -22,14 +23,6 @@ bool isBold(const QTextCharFormat& format) {
 }
 bool isItalic(const QTextCharFormat& format) {
     return format.fontItalic();
-}
-
-int pagesOnA4(QTextDocument& document) {
-    QTextFrameFormat root = document.rootFrame()->frameFormat();
-    root.setMargin(1440 / rtf::twipsPerPixel);
-    document.rootFrame()->setFrameFormat(root);
-    document.setPageSize(QSizeF(210 / 25.4 * 96, 297 / 25.4 * 96));
-    return document.pageCount();
 }
 
 } // namespace
@@ -91,7 +84,7 @@ void RtfSampleCatalogTest::registrationFormRunsOverTwoPages() {
     QVERIFY(document);
     QVERIFY(!tablesOf(*document).isEmpty());
     QVERIFY(document->toPlainText().contains(QLatin1String("____")));
-    QVERIFY(pagesOnA4(*document) >= 2);
+    QVERIFY(rtf::pagesOnA4(*document) >= 2);
 }
 
 void RtfSampleCatalogTest::theBoxLoadsTheWrittenFiles() {

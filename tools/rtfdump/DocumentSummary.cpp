@@ -1,6 +1,6 @@
 #include "tools/rtfdump/DocumentSummary.h"
 
-#include "ui/rtf/RtfReader.h"
+#include "ui/rtf/RtfPageCount.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
@@ -9,10 +9,6 @@
 #include <QTextTable>
 
 namespace {
-
-constexpr double a4WidthTwips = 210.0 / 25.4 * 1440.0;
-constexpr double a4HeightTwips = 297.0 / 25.4 * 1440.0;
-constexpr double inchTwips = 1440.0;
 
 int countTables(QTextFrame* frame) {
     int count = 0;
@@ -40,11 +36,7 @@ DocumentSummary summarize(QTextDocument& document) {
         }
         previousHref.clear();
     }
-    QTextFrameFormat root = document.rootFrame()->frameFormat();
-    root.setMargin(inchTwips / rtf::twipsPerPixel);
-    document.rootFrame()->setFrameFormat(root);
-    document.setPageSize(QSizeF(a4WidthTwips / rtf::twipsPerPixel, a4HeightTwips / rtf::twipsPerPixel));
-    summary.pages = document.pageCount();
+    summary.pages = rtf::pagesOnA4(document);
     return summary;
 }
 
