@@ -4,6 +4,7 @@
 #include "app/ProgramState.h"
 #include "catalog/AdCount.h"
 #include "catalog/AdNaming.h"
+#include "catalog/Categories.h"
 #include "platform/Services.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
@@ -28,8 +29,9 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-bool isOtherCategory(const QString& key) {
-    return key == QLatin1String("kx") || key == QLatin1String("pe") || key == QLatin1String("to");
+// The plain "Vantor" ads, which an empty or unknown key also shows.
+bool showsVantorAds(const QString& key) {
+    return catalog::displayCategory(key.toStdString()).index == 0;
 }
 
 } // namespace
@@ -64,7 +66,7 @@ void AdDisplay::ShowYearAd(int b) {
     const std::string c = caption.toStdString();
 
     shown.YearText = fromStd(catalog::yearTextFromCaption(c));
-    if (!isOtherCategory(key) && catalog::isStarredCaption(c)) {
+    if (showsVantorAds(key) && catalog::isStarredCaption(c)) {
         state_.report.MessageText = fromStd(catalog::sorryMessage(c));
         services_.messageBoxes.show({state_.report.MessageText, app::ProductTitle,
                                      platform::MessageButtons::Ok, platform::MessageIcon::Exclamation});
