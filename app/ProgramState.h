@@ -69,7 +69,6 @@ struct ProgramState {
 };
 
 inline const QString ProductTitle = QStringLiteral("Vantor Ads - The Marketing of Roadmark");
-inline const QString ProductTitleColon = QStringLiteral("Vantor Ads: The Marketing of Roadmark");
 inline const QString ApplicationTitle = QStringLiteral("VantorAds");
 inline const QString CrLf = QStringLiteral("\r\n");
 

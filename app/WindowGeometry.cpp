@@ -15,15 +15,11 @@ QMargins frameMargins(const QWidget& window) {
     return handle && window.isVisible() ? handle->frameMargins() : QMargins();
 }
 
-int toPixels(double twips) { return int(std::lround(twips / ui::TwipsPerPixel)); }
+int toPixels(double twips) {
+    return int(std::lround(twips / ui::TwipsPerPixel));
+}
 
 } // namespace
-
-TwipsGeometry outerGeometryTwips(const QWidget& window) {
-    const QRect outer = window.frameGeometry();
-    return {double(outer.x()) * ui::TwipsPerPixel, double(outer.y()) * ui::TwipsPerPixel,
-            double(outer.width()) * ui::TwipsPerPixel, double(outer.height()) * ui::TwipsPerPixel};
-}
 
 void applyOuterGeometry(QWidget& window, const TwipsGeometry& geometry) {
     const QMargins frame = frameMargins(window);

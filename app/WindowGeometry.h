@@ -6,9 +6,8 @@ class QWidget;
 
 namespace app {
 
-// A top-level window's outer place and size (frame included, as the settings keep them) in twips, at the
-// program's fixed 15 twips a pixel.
-TwipsGeometry outerGeometryTwips(const QWidget& window);
+// Gives a top-level window its outer place and size (frame included, as the settings keep them) from
+// twips, at the program's fixed 15 twips a pixel.
 void applyOuterGeometry(QWidget& window, const TwipsGeometry& geometry);
 
 // The main window as designed, used where a stored size cannot be read: the designed client area of

@@ -98,7 +98,7 @@ QImage splashCover() {
 QImage openingCollage() {
     QImage image = canvas(475, 555, QColor(235, 228, 210));
     QPainter p(&image);
-    const QColor colours[] = {QColor(160, 20, 30), QColor(20, 60, 140), QColor(20, 110, 60),
+    const QColor colours[] = {QColor(160, 20, 30),  QColor(20, 60, 140),  QColor(20, 110, 60),
                               QColor(120, 40, 120), QColor(190, 120, 20), QColor(60, 60, 60)};
     int n = 0;
     for (int row = 0; row < 5; ++row)
@@ -118,51 +118,17 @@ QImage openingCollage() {
     return image;
 }
 
-QImage aboutPhoto() {
-    QImage image = canvas(613, 306, QColor(210, 220, 230));
-    QPainter p(&image);
-    QLinearGradient floor(0, 0, 0, 306);
-    floor.setColorAt(0, QColor(235, 238, 242));
-    floor.setColorAt(1, QColor(150, 155, 165));
-    p.fillRect(image.rect(), floor);
-    drawCar(p, QRectF(70, 60, 470, 188), QColor(20, 60, 140));
-    return image;
-}
-
-QImage emblem() {
-    QImage image = canvas(165, 83, QColor(192, 192, 192));
-    QPainter p(&image);
-    drawEmblem(p, QRectF(45, 4, 75, 75), QColor(160, 20, 30));
-    return image;
-}
-
-QImage printerIcon() {
-    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setPen(QColor(40, 40, 40));
-    p.setBrush(Qt::white);
-    p.drawRect(4, 1, 7, 5);  // paper in
-    p.setBrush(QColor(150, 150, 160));
-    p.drawRect(1, 6, 13, 6); // body
-    p.setBrush(Qt::white);
-    p.drawRect(4, 10, 7, 5); // paper out
-    p.setPen(QColor(30, 160, 30));
-    p.drawPoint(12, 8);
-    return image;
-}
-
 QImage progressIllustration() {
     QImage image = canvas(436, 128, QColor(192, 192, 192));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 60, 60), 2));
     p.setBrush(QColor(220, 220, 225));
-    p.drawEllipse(QRectF(20, 14, 100, 100));            // the disc
+    p.drawEllipse(QRectF(20, 14, 100, 100)); // the disc
     p.setBrush(QColor(192, 192, 192));
     p.drawEllipse(QRectF(60, 54, 20, 20));
     p.setBrush(QColor(120, 120, 130));
-    p.drawRoundedRect(QRectF(316, 30, 100, 68), 6, 6);  // the hard drive
+    p.drawRoundedRect(QRectF(316, 30, 100, 68), 6, 6); // the hard drive
     p.setPen(QPen(QColor(20, 110, 60), 6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(140, 64), QPointF(290, 64));
     p.drawLine(QPointF(290, 64), QPointF(272, 48));

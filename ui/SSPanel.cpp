@@ -18,11 +18,6 @@ void SSPanel::setCaption(const QString& caption) {
     update();
 }
 
-void SSPanel::setCaptionAlignment(Qt::Alignment alignment) {
-    alignment_ = alignment;
-    update();
-}
-
 void SSPanel::setGauge(bool gauge) {
     gauge_ = gauge;
     update();
@@ -51,8 +46,9 @@ void SSPanel::paintEvent(QPaintEvent* event) {
         painter.drawText(face, Qt::AlignCenter, caption_);
         return;
     }
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(face, int(alignment_) | Qt::TextWordWrap, caption_);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(face, Qt::AlignCenter | Qt::TextWordWrap, caption_);
 }
 
 } // namespace ui

@@ -16,8 +16,6 @@ public:
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
-    void setCaptionAlignment(Qt::Alignment alignment);
-
     bool isGauge() const { return gauge_; }
     void setGauge(bool gauge);
     int fillPercent() const { return fillPercent_; }
@@ -29,7 +27,6 @@ protected:
 
 private:
     QString caption_;
-    Qt::Alignment alignment_ = Qt::AlignCenter;
     bool gauge_ = false;
     int fillPercent_ = 0;
 };
