@@ -26,6 +26,8 @@ Program::Program(platform::Services& services, QStringList arguments)
 
 Program::~Program() = default;
 
-void Program::start() { startUp_->begin(); }
+void Program::start() {
+    startUp_->begin();
+}
 
 } // namespace app

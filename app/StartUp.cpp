@@ -68,8 +68,8 @@ bool StartUp::refuseSecondInstance() {
     if (services_.instanceGuard.tryAcquire())
         return true;
     services_.messageBoxes.show({services_.folders.executableName() + QStringLiteral(" is already running!"),
-                                 ApplicationTitle, platform::MessageButtons::Ok, platform::MessageIcon::Critical,
-                                 true});
+                                 ApplicationTitle, platform::MessageButtons::Ok,
+                                 platform::MessageIcon::Critical, true});
     services_.programExit.endNow();
     return false;
 }

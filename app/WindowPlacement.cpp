@@ -42,9 +42,9 @@ Placement placeMainWindow(const PlacementInput& input) {
         const StoredPlacement& s = input.stored;
         g.width = s.width ? storedSize(s.width, input.design.width, MinimumWidthTwips, input.screenWidthTwips)
                           : input.screenWidthTwips;
-        g.height = s.height
-                       ? storedSize(s.height, input.design.height, MinimumHeightTwips, input.screenHeightTwips)
-                       : input.screenHeightTwips;
+        g.height =
+            s.height ? storedSize(s.height, input.design.height, MinimumHeightTwips, input.screenHeightTwips)
+                     : input.screenHeightTwips;
     } else {
         placement.hideTaskBarCommand = true;
         g.width = input.computed.width;

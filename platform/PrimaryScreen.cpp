@@ -5,7 +5,9 @@
 
 namespace platform {
 
-double pixelsToTwips(double pixels, double logicalDpi) { return pixels * 1440.0 / logicalDpi; }
+double pixelsToTwips(double pixels, double logicalDpi) {
+    return pixels * 1440.0 / logicalDpi;
+}
 
 // Qt may scale a high-resolution screen to device-independent pixels; the screen's size and logical DPI
 // are then scaled alike, so their ratio, and with it the size in twips, stays that of the real screen.

@@ -9,8 +9,12 @@ namespace ui {
 
 CommonDialog::CommonDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
 
-bool CommonDialog::ShowPrinter(platform::Printer& printer) { return printer.setup(owner_); }
+bool CommonDialog::ShowPrinter(platform::Printer& printer) {
+    return printer.setup(owner_);
+}
 
-bool CommonDialog::ShowHelp(platform::Shell& shell) { return shell.showHelp(helpFile_, helpCommand_); }
+bool CommonDialog::ShowHelp(platform::Shell& shell) {
+    return shell.showHelp(helpFile_, helpCommand_);
+}
 
 } // namespace ui

@@ -18,18 +18,19 @@ QFont makeFont(const QString& family, const QStringList& fallbacks, qreal pointS
 } // namespace
 
 QFont msSansSerif(qreal pointSize, bool bold, bool italic) {
-    return makeFont(QStringLiteral("Liberation Sans"), {QStringLiteral("DejaVu Sans")}, pointSize, bold, italic);
+    return makeFont(QStringLiteral("Liberation Sans"), {QStringLiteral("DejaVu Sans")}, pointSize, bold,
+                    italic);
 }
 
 QFont arial(qreal pointSize, bool bold, bool italic) {
-    return makeFont(QStringLiteral("Liberation Sans"), {QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")},
-                    pointSize, bold, italic);
+    return makeFont(QStringLiteral("Liberation Sans"),
+                    {QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")}, pointSize, bold, italic);
 }
 
 QFont arialNarrow(qreal pointSize, bool bold, bool italic) {
     return makeFont(QStringLiteral("Liberation Sans Narrow"),
-                    {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans Condensed")}, pointSize, bold,
-                    italic);
+                    {QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans Condensed")}, pointSize,
+                    bold, italic);
 }
 
 } // namespace ui

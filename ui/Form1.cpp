@@ -5,10 +5,10 @@
 #include "ui/Fonts.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
-#include "ui/ScrollBar.h"
-#include "ui/SpinButton.h"
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
+#include "ui/ScrollBar.h"
+#include "ui/SpinButton.h"
 #include "ui/Units.h"
 #include "ui/YearButtonDesign.h"
 
@@ -75,7 +75,8 @@ void Form1::buildLeftPanel(QWidget* central) {
     Frame2->setGeometry(16, 4, 265, 48);
     Frame2->setAccessibleName(QStringLiteral("Category"));
     const char* captions[CategoryCount] = {"Vantor", "w/KX", "w/Pellion", "w/Tolvin"};
-    const QRect places[CategoryCount] = {{10, 4, 110, 20}, {10, 24, 110, 20}, {140, 4, 115, 20}, {140, 24, 115, 20}};
+    const QRect places[CategoryCount] = {
+        {10, 4, 110, 20}, {10, 24, 110, 20}, {140, 4, 115, 20}, {140, 24, 115, 20}};
     for (int i = 0; i < CategoryCount; ++i) {
         auto* option = new QRadioButton(QString::fromLatin1(captions[i]), Frame2);
         option->setObjectName(QStringLiteral("optParent_%1").arg(i));
@@ -159,11 +160,14 @@ void Form1::buildAdView(QWidget* central) {
 }
 
 void Form1::buildStatusStrip(QWidget* central) {
-    StatusDay = makePanel(QStringLiteral("StatusDay"), "StatusDay", central, rectFromTwips(240, 7560, 1455, 375));
-    StatusDate = makePanel(QStringLiteral("StatusDate"), "StatusDate", central, rectFromTwips(1680, 7560, 1575, 375));
-    StatusTime = makePanel(QStringLiteral("StatusTime"), "StatusTime", central, rectFromTwips(3240, 7560, 1455, 375));
-    PnlCoStar = makePanel(QStringLiteral("Vantor Ads - The Marketing of Roadmark V2.10"), "PnlCoStar", central,
-                          rectFromTwips(240, 7920, 4455, 375));
+    StatusDay =
+        makePanel(QStringLiteral("StatusDay"), "StatusDay", central, rectFromTwips(240, 7560, 1455, 375));
+    StatusDate =
+        makePanel(QStringLiteral("StatusDate"), "StatusDate", central, rectFromTwips(1680, 7560, 1575, 375));
+    StatusTime =
+        makePanel(QStringLiteral("StatusTime"), "StatusTime", central, rectFromTwips(3240, 7560, 1455, 375));
+    PnlCoStar = makePanel(QStringLiteral("Vantor Ads - The Marketing of Roadmark V2.10"), "PnlCoStar",
+                          central, rectFromTwips(240, 7920, 4455, 375));
     PnlCoStar->setFont(arialNarrow(9));
 
     Timer1 = named(new QTimer(this), "Timer1");
@@ -171,7 +175,8 @@ void Form1::buildStatusStrip(QWidget* central) {
 }
 
 void Form1::buildProgressPanel(QWidget* central) {
-    pnlProgress = makePanel({}, "pnlProgress", central, QRect(QPoint(159, 110), rectFromTwips(0, 0, 7290, 5175).size()));
+    pnlProgress = makePanel({}, "pnlProgress", central,
+                            QRect(QPoint(159, 110), rectFromTwips(0, 0, 7290, 5175).size()));
     pnlProgress->setAccessibleName(QStringLiteral("Copy Ads from CD-ROM to hard drive"));
     pnlProgress->hide();
 
@@ -188,17 +193,21 @@ void Form1::buildProgressPanel(QWidget* central) {
     Text2->setAccessibleName(QStringLiteral("Copying file:"));
     Label1->setBuddy(Text2);
 
-    ProgressGuage = makePanel(QStringLiteral("0"), "ProgressGuage", pnlProgress, rectFromTwips(360, 960, 6495, 375));
+    ProgressGuage =
+        makePanel(QStringLiteral("0"), "ProgressGuage", pnlProgress, rectFromTwips(360, 960, 6495, 375));
     ProgressGuage->setGauge(true);
     Image3 = named(new QLabel(pnlProgress), "Image3");
     Image3->setGeometry(rectFromTwips(360, 1680, 6540, 1920));
     Image3->setPixmap(QPixmap::fromImage(artwork::progressIllustration()));
     Image3->setScaledContents(true);
-    ProgressGuage2 = makePanel(QStringLiteral("0"), "ProgressGuage2", pnlProgress, rectFromTwips(360, 3720, 6495, 375));
+    ProgressGuage2 =
+        makePanel(QStringLiteral("0"), "ProgressGuage2", pnlProgress, rectFromTwips(360, 3720, 6495, 375));
     ProgressGuage2->setGauge(true);
 
-    cmdCopy = makeButton(QStringLiteral("Copy Ads"), "cmdCopy", pnlProgress, rectFromTwips(360, 4320, 3255, 495));
-    cmdCancel = makeButton(QStringLiteral("Cancel"), "cmdCancel", pnlProgress, rectFromTwips(3600, 4320, 3255, 495));
+    cmdCopy =
+        makeButton(QStringLiteral("Copy Ads"), "cmdCopy", pnlProgress, rectFromTwips(360, 4320, 3255, 495));
+    cmdCancel =
+        makeButton(QStringLiteral("Cancel"), "cmdCancel", pnlProgress, rectFromTwips(3600, 4320, 3255, 495));
 }
 
 } // namespace ui

@@ -95,7 +95,7 @@ public:
     QAction* mnuRegisterOL;
     QAction* mnuRegister;
     QAction* mnuAbout;
-    QMenu* mnuCopyPrint; // pop-up only, never on the menu bar
+    QMenu* mnuCopyPrint;                    // pop-up only, never on the menu bar
     std::array<QAction*, 3> mnuPrintCopy{}; // items 1 and 2; there is no item 0
 
 signals:

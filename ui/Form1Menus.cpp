@@ -66,8 +66,8 @@ void Form1::buildMenuCommands() {
 }
 
 void Form1::populateMenuBar() {
-    fill(fileMenu_, {mnuCopy, mnuRemove, nullptr, mnuClip, nullptr, mnuResolution, nullptr, mnuPrint, mnuSetup,
-                     nullptr, mnuExit});
+    fill(fileMenu_, {mnuCopy, mnuRemove, nullptr, mnuClip, nullptr, mnuResolution, nullptr, mnuPrint,
+                     mnuSetup, nullptr, mnuExit});
     fill(helpMenu_, {mnuContents, nullptr, mnuNotice, nullptr, mnuKestrelSoftware, mnuRegisterOL, mnuRegister,
                      nullptr, mnuAbout});
 

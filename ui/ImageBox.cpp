@@ -17,7 +17,9 @@ void ImageBox::setPicture(const QImage& picture) {
 namespace {
 
 // The average of two opaque pixels, all channels at once.
-inline quint32 average(quint32 a, quint32 b) { return ((a ^ b) & 0xfefefefeu) / 2 + (a & b); }
+inline quint32 average(quint32 a, quint32 b) {
+    return ((a ^ b) & 0xfefefefeu) / 2 + (a & b);
+}
 
 // Each pixel of the result is the average of a 2 x 2 block: a box filter that no detail of a halftone
 // scan can alias through.
@@ -32,7 +34,8 @@ void halveRows(const QImage& picture, QImage& half, int firstRow, int endRow) {
         const auto* lower = reinterpret_cast<const quint32*>(source + (2 * y + 1) * sourceLine);
         auto* out = reinterpret_cast<quint32*>(target + y * targetLine);
         for (int x = 0; x < width; ++x)
-            out[x] = average(average(upper[2 * x], upper[2 * x + 1]), average(lower[2 * x], lower[2 * x + 1]));
+            out[x] =
+                average(average(upper[2 * x], upper[2 * x + 1]), average(lower[2 * x], lower[2 * x + 1]));
     }
 }
 
@@ -82,6 +85,8 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
 }
 
-void ImageBox::mouseDoubleClickEvent(QMouseEvent*) { emit doubleClicked(); }
+void ImageBox::mouseDoubleClickEvent(QMouseEvent*) {
+    emit doubleClicked();
+}
 
 } // namespace ui

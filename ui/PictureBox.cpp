@@ -5,7 +5,9 @@
 
 namespace ui {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void PictureBox::setPicture(const QImage& picture) {
     picture_ = picture;
@@ -33,6 +35,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
 }
 
-void PictureBox::mouseDoubleClickEvent(QMouseEvent*) { emit doubleClicked(); }
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*) {
+    emit doubleClicked();
+}
 
 } // namespace ui

@@ -8,8 +8,12 @@ namespace ui {
 // converts with this fixed ratio, whatever the screen's real resolution.
 inline constexpr int TwipsPerPixel = 15;
 
-constexpr int pixelsFromTwips(int twips) { return twips / TwipsPerPixel; }
-constexpr int twipsFromPixels(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int pixelsFromTwips(int twips) {
+    return twips / TwipsPerPixel;
+}
+constexpr int twipsFromPixels(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 
 inline QRect rectFromTwips(int left, int top, int width, int height) {
     return {pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width), pixelsFromTwips(height)};

@@ -25,7 +25,8 @@ void YearSelection::categoryClicked(int optionIndex) {
     const std::string key(category.key);
     // Only the plain "Vantor" ads mark the two years without an ad of the car on its own.
     for (int index : {0, 23, 42})
-        window_.cmdYear[size_t(index)]->setCaption(QString::fromStdString(catalog::yearButtonCaption(index, key)));
+        window_.cmdYear[size_t(index)]->setCaption(
+            QString::fromStdString(catalog::yearButtonCaption(index, key)));
     state_.catalog.CategoryKey = QString::fromStdString(key);
 
     EnableYearButtons(state_.catalog.CategoryKey);

@@ -36,7 +36,8 @@ void AdFileListTest::sortedFullPathsOfOrdinaryFiles() {
     state.location.AdRoot = QStringLiteral("E:");
     app::DriveErrorReporter reporter(state.report, f.fake().messageBoxes, f.fake().programExit);
     QVERIFY(app::BuildAdFileList(state.catalog, state.location, state.report, f.fake().fileLister, reporter));
-    QCOMPARE(state.catalog.AdFileList, (QStringList{"E:\\Ads\\63kxpe00.jpg", "E:\\Ads\\A.jpg", "E:\\Ads\\b.jpg"}));
+    QCOMPARE(state.catalog.AdFileList,
+             (QStringList{"E:\\Ads\\63kxpe00.jpg", "E:\\Ads\\A.jpg", "E:\\Ads\\b.jpg"}));
     QCOMPARE(state.catalog.AdFileCount, 3);
     QCOMPARE(state.report.ErrorCode, QStringLiteral("VA001"));
     QVERIFY(f.fake().messageBoxes.shown().empty());
@@ -77,7 +78,8 @@ void AdFileListTest::cancelGivesUp() {
     app::ProgramState state;
     state.location.AdRoot = QStringLiteral("E:");
     app::DriveErrorReporter reporter(state.report, f.fake().messageBoxes, f.fake().programExit);
-    QVERIFY(!app::BuildAdFileList(state.catalog, state.location, state.report, f.fake().fileLister, reporter));
+    QVERIFY(
+        !app::BuildAdFileList(state.catalog, state.location, state.report, f.fake().fileLister, reporter));
     QVERIFY(f.fake().programExit.ended());
     QCOMPARE(state.report.MessageReply, QStringLiteral("2"));
 }

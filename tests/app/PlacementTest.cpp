@@ -87,7 +87,8 @@ void PlacementTest::badStoredValuesKeepTheWindowUsable_data() {
     QTest::newRow("negative") << Stored{"-3000", "-60", "-9000", "-100"} << QRect(0, 0, 800, 600);
     QTest::newRow("tiny") << Stored{"0", "0", "15", "15"} << QRect(0, 0, 800, 600);
     QTest::newRow("off the screen") << Stored{"90000", "90000", "6000", "4500"} << QRect(400, 300, 400, 300);
-    QTest::newRow("blanks around numbers") << Stored{" 150 ", "300", " 9000", "6000 "} << QRect(10, 20, 600, 400);
+    QTest::newRow("blanks around numbers")
+        << Stored{" 150 ", "300", " 9000", "6000 "} << QRect(10, 20, 600, 400);
 }
 
 void PlacementTest::badStoredValuesKeepTheWindowUsable() {

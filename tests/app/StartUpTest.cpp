@@ -15,9 +15,9 @@ namespace Reply = platform::Reply;
 
 namespace {
 
-const QString Va002Text = QStringLiteral(
-    "Error number: VA002\r\n\r\nNo longer able to detect Vantor Ads - The Marketing of Roadmark CD-ROM.\r\n\r\n"
-    "Make sure that CD is in CDROM drive.");
+const QString Va002Text = QStringLiteral("Error number: VA002\r\n\r\nNo longer able to detect Vantor Ads - "
+                                         "The Marketing of Roadmark CD-ROM.\r\n\r\n"
+                                         "Make sure that CD is in CDROM drive.");
 
 } // namespace
 
@@ -172,9 +172,9 @@ void StartUpTest::retryAfterInsertingTheDisc() {
         f.setDrive('K', "cd");
     };
     platform::Services& s = f.fake().services();
-    platform::Services services{boxes,  s.paths,   s.fileLister, s.folders, s.files,   s.settings,
-                                s.screen, s.cursor, s.taskBar,   s.instanceGuard, s.printer, s.clipboard,
-                                s.shell,  s.clock,  s.programExit};
+    platform::Services services{boxes,      s.paths,     s.fileLister, s.folders, s.files,
+                                s.settings, s.screen,    s.cursor,     s.taskBar, s.instanceGuard,
+                                s.printer,  s.clipboard, s.shell,      s.clock,   s.programExit};
     app::Program program(services, {});
     program.start();
     program.startUp().finishSplash();

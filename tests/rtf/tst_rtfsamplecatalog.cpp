@@ -2,8 +2,8 @@
 
 #include "RtfTestSupport.h"
 #include "tools/makecatalog/SampleCatalog.h"
-#include "ui/rtf/RtfPageCount.h"
 #include "ui/rtf/RichTextBox.h"
+#include "ui/rtf/RtfPageCount.h"
 
 #include <QTemporaryDir>
 #include <QTest>

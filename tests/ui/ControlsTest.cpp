@@ -4,10 +4,10 @@
 #include "ui/ImageBox.h"
 #include "ui/KeyCodes.h"
 #include "ui/PictureBox.h"
-#include "ui/ScrollBar.h"
-#include "ui/SpinButton.h"
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
+#include "ui/ScrollBar.h"
+#include "ui/SpinButton.h"
 
 #include <QSignalSpy>
 #include <QStyle>
@@ -169,7 +169,8 @@ void ControlsTest::scrollBarRunsDownToNegativeMaximum() {
     option.sliderPosition = bar.value();
     option.sliderValue = bar.value();
     option.upsideDown = bar.invertedAppearance();
-    const QRect thumb = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
+    const QRect thumb =
+        bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
     QVERIFY(thumb.center().x() > bar.width() / 2);
 
     bar.setMaximumValue(805);

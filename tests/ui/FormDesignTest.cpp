@@ -2,10 +2,10 @@
 #include "ui/Form2.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
-#include "ui/ScrollBar.h"
-#include "ui/SpinButton.h"
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
+#include "ui/ScrollBar.h"
+#include "ui/SpinButton.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -28,10 +28,10 @@ QStringList captionsOf(const QList<QAction*>& actions) {
 }
 
 void handleEveryCommand(Form1& form) {
-    for (QAction* action : {form.mnuCopy, form.mnuRemove, form.mnuClip, form.mnuResolution, form.mnuPrint,
-                            form.mnuSetup, form.mnuExit, form.mnuList, form.mnuHideStatus, form.mnuContents,
-                            form.mnuNotice, form.mnuKestrelSoftware, form.mnuRegisterOL, form.mnuRegister,
-                            form.mnuAbout})
+    for (QAction* action :
+         {form.mnuCopy, form.mnuRemove, form.mnuClip, form.mnuResolution, form.mnuPrint, form.mnuSetup,
+          form.mnuExit, form.mnuList, form.mnuHideStatus, form.mnuContents, form.mnuNotice,
+          form.mnuKestrelSoftware, form.mnuRegisterOL, form.mnuRegister, form.mnuAbout})
         QObject::connect(action, &QAction::triggered, &form, [] {});
 }
 
@@ -62,7 +62,7 @@ private slots:
 void FormDesignTest::mainWindowCaptionAndClientArea() {
     Form1 form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Vantor Ads: The Marketing of Roadmark"));
-    QCOMPARE(form.size(), QSize(804, 564)); // 12060 x 8460 twips
+    QCOMPARE(form.size(), QSize(804, 564));        // 12060 x 8460 twips
     QVERIFY(form.minimumSizeHint().width() < 400); // any size the settings ask for can be given
     form.resize(640, 480);
     QCOMPARE(form.Image1->geometry(), QRect(328, 0, 451, 555)); // resizing moves no control
@@ -146,14 +146,13 @@ void FormDesignTest::viewControlsAtDesignPlaces() {
 void FormDesignTest::hiddenAndDisabledAtStart() {
     Form1 form;
     form.show();
-    for (QWidget* hidden : std::initializer_list<QWidget*>{form.SpinButton1, form.panText3, form.panParent,
-                                                           form.cmdZoomOut, form.SSCommand5, form.pnlProgress,
-                                                           form.PicSrc, form.picDest, form.VScr, form.HScroll1,
-                                                           form.Text1})
+    for (QWidget* hidden : std::initializer_list<QWidget*>{
+             form.SpinButton1, form.panText3, form.panParent, form.cmdZoomOut, form.SSCommand5,
+             form.pnlProgress, form.PicSrc, form.picDest, form.VScr, form.HScroll1, form.Text1})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
-    for (QWidget* shown : std::initializer_list<QWidget*>{form.cmdZoom, form.SSCommand2, form.SSCommand4,
-                                                          form.Image1, form.SSPanel2, form.StatusDay,
-                                                          form.PnlCoStar})
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{form.cmdZoom, form.SSCommand2, form.SSCommand4, form.Image1,
+                                         form.SSPanel2, form.StatusDay, form.PnlCoStar})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
     QVERIFY(!form.SSCommand4->isEnabled());
     QVERIFY(!form.cmdZoom->isEnabled());
@@ -219,8 +218,8 @@ void FormDesignTest::everyControlIsNamedForScreenReaders() {
         QVERIFY2(!name.trimmed().isEmpty(), qPrintable(button->objectName()));
     }
     for (auto* panel : form.findChildren<SSPanel*>())
-        QCOMPARE(panel->accessibleName().isEmpty(), panel->caption().isEmpty() &&
-                                                        panel->accessibleName().isEmpty());
+        QCOMPARE(panel->accessibleName().isEmpty(),
+                 panel->caption().isEmpty() && panel->accessibleName().isEmpty());
     QVERIFY(!form.Text1->accessibleName().isEmpty());
     QVERIFY(!form.Image1->accessibleName().isEmpty());
 }
