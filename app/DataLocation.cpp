@@ -1,8 +1,8 @@
 #include "app/DataLocation.h"
 
-#include "app/DriveReport.h"
 #include "catalog/FileLister.h"
 #include "platform/AppFolders.h"
+#include "state/DriveReport.h"
 
 namespace app {
 namespace {
@@ -18,9 +18,9 @@ bool isProgramFolderSwitch(const QStringList& arguments) {
     return arguments.size() == 1 && arguments.front() == QLatin1String("HWI");
 }
 
-bool LocateAdData(const QStringList& arguments, DataLocation& location, DriveReport& report,
+bool LocateAdData(const QStringList& arguments, state::DataLocation& location,
                   const catalog::FileLister& lister, const platform::AppFolders& folders,
-                  DriveErrorReporter& reporter) {
+                  state::DriveErrorReporter& reporter) {
     if (isProgramFolderSwitch(arguments)) {
         location.AdRoot = folders.programFolder();
         location.DocRoot = folders.programFolder();
@@ -41,8 +41,7 @@ bool LocateAdData(const QStringList& arguments, DataLocation& location, DriveRep
         }
         if (!location.DocRoot.isEmpty())
             break;
-        report.ErrorCode = QStringLiteral("VA002");
-        if (!reporter.ReportDriveError())
+        if (!reporter.ReportDriveError(state::DiscLost))
             return false;
     }
     if (location.AdRoot.isEmpty())

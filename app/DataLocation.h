@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 
 namespace catalog {
 class FileLister;
@@ -8,10 +8,11 @@ class FileLister;
 namespace platform {
 class AppFolders;
 }
+namespace state {
+class DriveErrorReporter;
+}
 
 namespace app {
-
-class DriveErrorReporter;
 
 // The letters tried for the catalog disc, in order.
 inline const QString DriveLetters = QStringLiteral("DEFGHIJKLMNOPQRSTUVWXYZ");
@@ -21,8 +22,8 @@ bool isProgramFolderSwitch(const QStringList& arguments);
 
 // Finds the ads and the documents at start. Returns false when the user gave up (the program has been
 // told to end), true when both roots are set.
-bool LocateAdData(const QStringList& arguments, DataLocation& location, DriveReport& report,
+bool LocateAdData(const QStringList& arguments, state::DataLocation& location,
                   const catalog::FileLister& lister, const platform::AppFolders& folders,
-                  DriveErrorReporter& reporter);
+                  state::DriveErrorReporter& reporter);
 
 } // namespace app

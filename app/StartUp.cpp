@@ -1,10 +1,11 @@
 #include "app/StartUp.h"
 
 #include "app/DataLocation.h"
-#include "app/DriveReport.h"
 #include "app/WindowGeometry.h"
 #include "app/WindowPlacement.h"
 #include "platform/Services.h"
+#include "state/DriveReport.h"
+#include "state/ScreenSize.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/ImageBox.h"
@@ -18,13 +19,8 @@
 
 namespace app {
 
-bool IsScreenSize(double screenWidthTwips, double screenHeightTwips, int width, int height) {
-    return screenWidthTwips == double(width) * ui::TwipsPerPixel &&
-           screenHeightTwips == double(height) * ui::TwipsPerPixel;
-}
-
-StartUp::StartUp(platform::Services& services, ProgramState& state, ui::Form2& splash, ui::Form1& mainWindow,
-                 QStringList arguments, QObject* parent)
+StartUp::StartUp(platform::Services& services, state::ProgramState& state, ui::Form2& splash,
+                 ui::Form1& mainWindow, QStringList arguments, QObject* parent)
     : QObject(parent), services_(services), state_(state), splash_(splash), mainWindow_(mainWindow),
       arguments_(std::move(arguments)) {
     connect(splash_.Timer1, &QTimer::timeout, this, &StartUp::finishSplash);
@@ -55,9 +51,8 @@ void StartUp::finishSplash() {
 bool StartUp::loadMainWindow() {
     if (!refuseSecondInstance())
         return false;
-    DriveErrorReporter reporter(state_.report, services_.messageBoxes, services_.programExit);
-    if (!LocateAdData(arguments_, state_.location, state_.report, services_.fileLister, services_.folders,
-                      reporter))
+    state::DriveErrorReporter reporter(state_.report, services_.messageBoxes, services_.programExit);
+    if (!LocateAdData(arguments_, state_.location, services_.fileLister, services_.folders, reporter))
         return false;
     sizeAndPlaceMainWindow();
     state_.view.ZoomState = QStringLiteral("1");
@@ -68,7 +63,7 @@ bool StartUp::refuseSecondInstance() {
     if (services_.instanceGuard.tryAcquire())
         return true;
     services_.messageBoxes.show({services_.folders.executableName() + QStringLiteral(" is already running!"),
-                                 ApplicationTitle, platform::MessageButtons::Ok,
+                                 state::ApplicationTitle, platform::MessageButtons::Ok,
                                  platform::MessageIcon::Critical, true});
     services_.programExit.endNow();
     return false;
@@ -78,7 +73,7 @@ void StartUp::sizeAndPlaceMainWindow() {
     const double screenWidth = services_.screen.widthTwips();
     const double screenHeight = services_.screen.heightTwips();
     PlacementInput input;
-    input.screenIs800x600 = IsScreenSize(screenWidth, screenHeight, 800, 600);
+    input.screenIs800x600 = state::IsScreenSize(screenWidth, screenHeight, 800, 600);
     input.screenWidthTwips = screenWidth;
     input.screenHeightTwips = screenHeight;
     input.design = DesignedMainWindow;

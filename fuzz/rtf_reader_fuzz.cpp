@@ -1,7 +1,7 @@
 // libFuzzer entry point: any bytes given to the reader must come back as a document or a refusal,
 // without crashing, hanging or touching memory it does not own.
 
-#include "ui/rtf/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 #include <QGuiApplication>
 

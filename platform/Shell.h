@@ -4,10 +4,6 @@
 
 namespace platform {
 
-namespace HelpCommand {
-inline constexpr int Contents = 3;
-}
-
 class Shell {
 public:
     virtual ~Shell() = default;

@@ -1,11 +1,10 @@
 #include "view/AdDisplay.h"
 
-#include "app/DriveReport.h"
-#include "app/ProgramState.h"
 #include "catalog/AdCount.h"
 #include "catalog/AdNaming.h"
 #include "catalog/Categories.h"
-#include "platform/Services.h"
+#include "platform/BusyCursor.h"
+#include "state/DriveReport.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/KeyCodes.h"
@@ -36,15 +35,20 @@ bool showsVantorAds(const QString& key) {
 
 } // namespace
 
-AdDisplay::AdDisplay(ui::Form1& window, app::ProgramState& state, platform::Services& services,
+AdDisplay::AdDisplay(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
+                     const state::DataLocation& location, state::DriveReport& report,
+                     platform::MessageBoxes& boxes, platform::ProgramExit& exit, platform::BusyCursor& cursor,
+                     const catalog::FileLister& lister, const platform::PathResolver& paths,
                      AdStepping& stepping, QObject* parent)
-    : QObject(parent), window_(window), state_(state), services_(services), stepping_(stepping) {
+    : QObject(parent), window_(window), shown_(shown), catalog_(catalog), location_(location),
+      report_(report), boxes_(boxes), exit_(exit), cursor_(cursor), lister_(lister), paths_(paths),
+      stepping_(stepping) {
     connect(&window_, &ui::Form1::yearClicked, this, &AdDisplay::ShowYearAd);
     connect(&window_, &ui::Form1::yearKeyDown, this, &AdDisplay::yearKeyDown);
 }
 
 void AdDisplay::yearKeyDown(int b, int keyCode) {
-    if (b < 0 || b >= ui::Form1::YearButtonCount)
+    if (b < 0 || b >= catalog::YearButtonCount)
         return;
     if (keyCode == ui::KeyComma || keyCode == ui::KeyFullStop) {
         if (keyCode == ui::KeyComma)
@@ -58,41 +62,41 @@ void AdDisplay::yearKeyDown(int b, int keyCode) {
 }
 
 void AdDisplay::ShowYearAd(int b) {
-    if (b < 0 || b >= ui::Form1::YearButtonCount)
+    if (b < 0 || b >= catalog::YearButtonCount)
         return;
-    app::ShownAd& shown = state_.shown;
-    const QString key = state_.catalog.CategoryKey;
+    state::ShownAd& shown = shown_;
+    const QString key = catalog_.CategoryKey;
     const QString caption = window_.cmdYear[size_t(b)]->caption();
     const std::string c = caption.toStdString();
 
     shown.YearText = fromStd(catalog::yearTextFromCaption(c));
     if (showsVantorAds(key) && catalog::isStarredCaption(c)) {
-        state_.report.MessageText = fromStd(catalog::sorryMessage(c));
-        services_.messageBoxes.show({state_.report.MessageText, app::ProductTitle,
-                                     platform::MessageButtons::Ok, platform::MessageIcon::Exclamation});
+        report_.MessageText = fromStd(catalog::sorryMessage(c));
+        boxes_.show({report_.MessageText, state::ProductTitle, platform::MessageButtons::Ok,
+                     platform::MessageIcon::Exclamation});
         finish(b);
         return;
     }
 
     window_.panParent->setCaption(fromStd(catalog::panParentCaption(key.toStdString(), c)));
-    shown.DocumentTitle = fromStd(catalog::firstAdPathText(state_.location.AdRoot.toStdString(),
+    shown.DocumentTitle = fromStd(catalog::firstAdPathText(location_.AdRoot.toStdString(),
                                                            shown.YearText.toStdString(), key.toStdString()));
     shown.FirstAdPath = shown.DocumentTitle;
     shown.ShownYearButton = b;
 
     bool loaded = false;
     {
-        platform::BusyCursorGuard busy(services_.cursor);
+        platform::BusyCursorGuard busy(cursor_);
         window_.Image1->setEnabled(true);
         window_.cmdZoom->setEnabled(true);
         window_.SSCommand4->setEnabled(true);
         window_.SpinButton1->hide();
         window_.Text1->hide();
         shown.AdNumber = 0;
-        state_.report.ErrorCode = QStringLiteral("VA002");
+        report_.ErrorCode = state::DiscLost;
         loaded = loadFirstAd();
         if (loaded) {
-            shown.AdCount = catalog::countAds(shown.FirstAdPath.toStdString(), services_.fileLister);
+            shown.AdCount = catalog::countAds(shown.FirstAdPath.toStdString(), lister_);
             prepareSteppingControls(caption);
         }
     }
@@ -100,7 +104,7 @@ void AdDisplay::ShowYearAd(int b) {
     if (!loaded) {
         // Without its first ad the year offers nothing to step through, whatever the last year had.
         shown.AdCount = 0;
-        app::DriveErrorReporter reporter(state_.report, services_.messageBoxes, services_.programExit);
+        state::DriveErrorReporter reporter(report_, boxes_, exit_);
         if (!reporter.ReportDriveError())
             return;
     }
@@ -109,7 +113,7 @@ void AdDisplay::ShowYearAd(int b) {
 
 bool AdDisplay::loadFirstAd() {
     const WindowDisabledGuard disabled(window_);
-    AdPicture ad = loadAdPictureText(services_.paths, state_.shown.DocumentTitle);
+    AdPicture ad = loadAdPictureText(paths_, shown_.DocumentTitle);
     if (!ad.ok())
         return false;
     showInAllViews(window_, ad.picture);
@@ -122,7 +126,7 @@ void AdDisplay::prepareSteppingControls(const QString& caption) {
     spin->move(geometry::spinLeft(window_.Image1->geometry()), spin->y());
     window_.Text1->move(geometry::counterLeft(spin->geometry()), window_.Text1->y());
     spin->show();
-    window_.Text1->setText(fromStd(catalog::counterText(0, state_.shown.AdCount)));
+    window_.Text1->setText(fromStd(catalog::counterText(0, shown_.AdCount)));
     window_.Text1->show();
     window_.Text1->raise();
     window_.panText3->move(geometry::captionPanelLeft(window_.Text1->geometry()), window_.Text1->y());
@@ -131,9 +135,9 @@ void AdDisplay::prepareSteppingControls(const QString& caption) {
 }
 
 void AdDisplay::finish(int b) {
-    services_.cursor.setArrow();
+    cursor_.setArrow();
     window_.setEnabled(true);
-    FocusNextYearButton(window_, state_.catalog.CategoryKey, b);
+    FocusNextYearButton(window_, catalog_.CategoryKey, b);
 }
 
 } // namespace view

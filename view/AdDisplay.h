@@ -2,12 +2,21 @@
 
 #include <QObject>
 
-namespace app {
-struct ProgramState;
+namespace catalog {
+class FileLister;
 }
 namespace platform {
-struct Services;
-}
+class BusyCursor;
+class MessageBoxes;
+class PathResolver;
+class ProgramExit;
+} // namespace platform
+namespace state {
+struct CatalogState;
+struct DataLocation;
+struct DriveReport;
+struct ShownAd;
+} // namespace state
 namespace ui {
 class Form1;
 }
@@ -21,8 +30,10 @@ class AdStepping;
 class AdDisplay : public QObject {
     Q_OBJECT
 public:
-    AdDisplay(ui::Form1& window, app::ProgramState& state, platform::Services& services, AdStepping& stepping,
-              QObject* parent = nullptr);
+    AdDisplay(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
+              const state::DataLocation& location, state::DriveReport& report, platform::MessageBoxes& boxes,
+              platform::ProgramExit& exit, platform::BusyCursor& cursor, const catalog::FileLister& lister,
+              const platform::PathResolver& paths, AdStepping& stepping, QObject* parent = nullptr);
 
     void ShowYearAd(int b);
     // The comma and full-stop keys step through the year's ads and leave the focus on the button; any
@@ -36,8 +47,15 @@ private:
     void finish(int b);
 
     ui::Form1& window_;
-    app::ProgramState& state_;
-    platform::Services& services_;
+    state::ShownAd& shown_;
+    const state::CatalogState& catalog_;
+    const state::DataLocation& location_;
+    state::DriveReport& report_;
+    platform::MessageBoxes& boxes_;
+    platform::ProgramExit& exit_;
+    platform::BusyCursor& cursor_;
+    const catalog::FileLister& lister_;
+    const platform::PathResolver& paths_;
     AdStepping& stepping_;
 };
 

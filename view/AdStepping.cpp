@@ -1,10 +1,12 @@
 #include "view/AdStepping.h"
 
-#include "app/ProgramState.h"
 #include "catalog/AdNaming.h"
+#include "catalog/FileLister.h"
 #include "catalog/ListedNames.h"
 #include "catalog/Stepping.h"
-#include "platform/Services.h"
+#include "platform/BusyCursor.h"
+#include "platform/PathResolver.h"
+#include "state/ProgramState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
@@ -46,9 +48,11 @@ private:
 
 } // namespace
 
-AdStepping::AdStepping(ui::Form1& window, app::ProgramState& state, platform::Services& services,
-                       QObject* parent)
-    : QObject(parent), window_(window), state_(state), services_(services) {
+AdStepping::AdStepping(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
+                       platform::BusyCursor& cursor, const catalog::FileLister& lister,
+                       const platform::PathResolver& paths, QObject* parent)
+    : QObject(parent), window_(window), shown_(shown), catalog_(catalog), cursor_(cursor), lister_(lister),
+      paths_(paths) {
     connect(window_.SpinButton1, &ui::SpinButton::spinDown, this, &AdStepping::ShowPreviousAd);
     connect(window_.SpinButton1, &ui::SpinButton::spinUp, this, &AdStepping::ShowNextAd);
 }
@@ -62,23 +66,23 @@ void AdStepping::ShowPreviousAd() {
 }
 
 void AdStepping::step(Direction direction) {
-    app::ShownAd& shown = state_.shown;
+    state::ShownAd& shown = shown_;
     if (shown.AdCount == 1) {
-        FocusNextYearButton(window_, state_.catalog.CategoryKey, shown.ShownYearButton);
+        FocusNextYearButton(window_, catalog_.CategoryKey, shown.ShownYearButton);
         return;
     }
 
     catalog::StepResult result{};
     {
-        platform::BusyCursorGuard busy(services_.cursor);
+        platform::BusyCursorGuard busy(cursor_);
         // The first ad's path, not DocumentTitle: a document opened since may have replaced that.
         const std::string base = catalog::stepBaseOf(shown.FirstAdPath.toStdString());
-        const YearFolder folder(base, services_.fileLister);
+        const YearFolder folder(base, lister_);
         const catalog::AdProbe probe = [&](int adNumber) {
             bool loaded = false;
             if (folder.mayHold(adNumber)) {
                 const QString path = QString::fromStdString(catalog::adPathText(base, adNumber));
-                AdPicture ad = loadAdPictureText(services_.paths, path);
+                AdPicture ad = loadAdPictureText(paths_, path);
                 if (ad.ok()) {
                     window_.PicSrc->setPicture(ad.picture);
                     loaded = true;
@@ -100,7 +104,7 @@ void AdStepping::step(Direction direction) {
         window_.VScr->setValue(0);
         window_.HScroll1->setValue(0);
     }
-    FocusNextYearButton(window_, state_.catalog.CategoryKey, shown.ShownYearButton);
+    FocusNextYearButton(window_, catalog_.CategoryKey, shown.ShownYearButton);
 }
 
 } // namespace view

@@ -2,12 +2,17 @@
 
 #include <QObject>
 
-namespace app {
-struct ProgramState;
+namespace catalog {
+class FileLister;
 }
 namespace platform {
-struct Services;
-}
+class BusyCursor;
+class PathResolver;
+} // namespace platform
+namespace state {
+struct CatalogState;
+struct ShownAd;
+} // namespace state
 namespace ui {
 class Form1;
 }
@@ -19,8 +24,9 @@ namespace view {
 class AdStepping : public QObject {
     Q_OBJECT
 public:
-    AdStepping(ui::Form1& window, app::ProgramState& state, platform::Services& services,
-               QObject* parent = nullptr);
+    AdStepping(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
+               platform::BusyCursor& cursor, const catalog::FileLister& lister,
+               const platform::PathResolver& paths, QObject* parent = nullptr);
 
     void ShowNextAd();
     void ShowPreviousAd();
@@ -30,8 +36,11 @@ private:
     void step(Direction direction);
 
     ui::Form1& window_;
-    app::ProgramState& state_;
-    platform::Services& services_;
+    state::ShownAd& shown_;
+    const state::CatalogState& catalog_;
+    platform::BusyCursor& cursor_;
+    const catalog::FileLister& lister_;
+    const platform::PathResolver& paths_;
 };
 
 } // namespace view

@@ -1,6 +1,6 @@
 #include "view/ViewLayout.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
@@ -17,8 +17,9 @@
 
 namespace view {
 
-ViewLayout::ViewLayout(ui::Form1& window, app::ProgramState& state, YearSelection& years, QObject* parent)
-    : QObject(parent), window_(window), state_(state), years_(years) {
+ViewLayout::ViewLayout(ui::Form1& window, state::ViewState& view, const state::CatalogState& catalog,
+                       const state::ShownAd& shown, YearSelection& years, QObject* parent)
+    : QObject(parent), window_(window), view_(view), catalog_(catalog), shown_(shown), years_(years) {
     connect(window_.cmdZoom, &ui::SSCommand::clicked, this, &ViewLayout::zoomInClicked);
     connect(window_.SSCommand4, &ui::SSCommand::clicked, this, &ViewLayout::wideClicked);
     connect(window_.SSCommand5, &ui::SSCommand::clicked, this, &ViewLayout::toggleClicked);
@@ -48,7 +49,7 @@ void ViewLayout::LayoutNormalView() {
     w.panParent->hide();
     // "Exit" and "Wide" stay disabled while the pending events run, so neither acts on a half-made layout.
     QCoreApplication::processEvents();
-    years_.EnableYearButtons(state_.catalog.CategoryKey);
+    years_.EnableYearButtons(catalog_.CategoryKey);
     w.SSCommand2->setEnabled(true);
     w.SSCommand4->setEnabled(true);
     w.cmdZoom->setEnabled(true);
@@ -105,20 +106,20 @@ void ViewLayout::LayoutWideView() {
 
 void ViewLayout::zoomInClicked() {
     window_.SSCommand5->setCaption(QStringLiteral("Wide"));
-    state_.view.ZoomState = QStringLiteral("1");
+    view_.ZoomState = QStringLiteral("1");
     LayoutZoomView();
 }
 
 void ViewLayout::wideClicked() {
-    state_.view.ZoomState = QStringLiteral("0");
+    view_.ZoomState = QStringLiteral("0");
     LayoutWideView();
 }
 
 void ViewLayout::toggleClicked() {
-    if (state_.view.ZoomState.toInt() == 1) {
+    if (view_.ZoomState.toInt() == 1) {
         LayoutWideView();
         window_.SSCommand5->setCaption(QStringLiteral("Zoom In"));
-        state_.view.ZoomState = QStringLiteral("0");
+        view_.ZoomState = QStringLiteral("0");
         return;
     }
     window_.SSCommand5->setCaption(QStringLiteral("Wide"));
@@ -127,12 +128,12 @@ void ViewLayout::toggleClicked() {
     window_.StatusDate->show();
     window_.StatusTime->show();
     LayoutZoomView();
-    state_.view.ZoomState = QStringLiteral("1");
+    view_.ZoomState = QStringLiteral("1");
 }
 
 void ViewLayout::zoomOutClicked() {
     LayoutNormalView();
-    FocusNextYearButton(window_, state_.catalog.CategoryKey, state_.shown.ShownYearButton);
+    FocusNextYearButton(window_, catalog_.CategoryKey, shown_.ShownYearButton);
 }
 
 void ViewLayout::exitClicked() {

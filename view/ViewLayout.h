@@ -2,9 +2,11 @@
 
 #include <QObject>
 
-namespace app {
-struct ProgramState;
-}
+namespace state {
+struct CatalogState;
+struct ShownAd;
+struct ViewState;
+} // namespace state
 namespace ui {
 class Form1;
 }
@@ -17,7 +19,8 @@ class YearSelection;
 class ViewLayout : public QObject {
     Q_OBJECT
 public:
-    ViewLayout(ui::Form1& window, app::ProgramState& state, YearSelection& years, QObject* parent = nullptr);
+    ViewLayout(ui::Form1& window, state::ViewState& view, const state::CatalogState& catalog,
+               const state::ShownAd& shown, YearSelection& years, QObject* parent = nullptr);
 
     void LayoutNormalView();
     void LayoutZoomView();
@@ -31,7 +34,9 @@ public:
 
 private:
     ui::Form1& window_;
-    app::ProgramState& state_;
+    state::ViewState& view_;
+    const state::CatalogState& catalog_;
+    const state::ShownAd& shown_;
     YearSelection& years_;
 };
 

@@ -8,7 +8,7 @@ namespace view {
 
 void FocusNextYearButton(ui::Form1& window, const QString& categoryKey, int b) {
     const auto successor = catalog::focusSuccessor(categoryKey.toStdString(), b);
-    if (!successor || *successor < 0 || *successor >= ui::Form1::YearButtonCount)
+    if (!successor || *successor < 0 || *successor >= catalog::YearButtonCount)
         return;
     ui::SSCommand* button = window.cmdYear[size_t(*successor)];
     if (button->isEnabled())

@@ -1,17 +1,18 @@
 #include "view/YearSelection.h"
 
-#include "app/ProgramState.h"
 #include "catalog/Categories.h"
 #include "catalog/YearButtons.h"
 #include "catalog/YearEnabling.h"
+#include "state/ProgramState.h"
 #include "ui/Form1.h"
 #include "ui/SSCommand.h"
 
 namespace view {
 
-YearSelection::YearSelection(ui::Form1& window, app::ProgramState& state, const catalog::FileLister& lister,
+YearSelection::YearSelection(ui::Form1& window, state::CatalogState& catalog,
+                             const state::DataLocation& location, const catalog::FileLister& lister,
                              QObject* parent)
-    : QObject(parent), window_(window), state_(state), lister_(lister) {
+    : QObject(parent), window_(window), catalog_(catalog), location_(location), lister_(lister) {
     connect(&window_, &ui::Form1::categoryClicked, this, &YearSelection::categoryClicked);
 }
 
@@ -27,15 +28,15 @@ void YearSelection::categoryClicked(int optionIndex) {
     for (int index : {0, 23, 42})
         window_.cmdYear[size_t(index)]->setCaption(
             QString::fromStdString(catalog::yearButtonCaption(index, key)));
-    state_.catalog.CategoryKey = QString::fromStdString(key);
+    catalog_.CategoryKey = QString::fromStdString(key);
 
-    EnableYearButtons(state_.catalog.CategoryKey);
+    EnableYearButtons(catalog_.CategoryKey);
     emit categoryChosen(category.firstButton);
 }
 
 void YearSelection::EnableYearButtons(const QString& categoryKey) {
     const auto enabled =
-        catalog::enabledYearButtons(categoryKey.toStdString(), state_.location.AdRoot.toStdString(), lister_);
+        catalog::enabledYearButtons(categoryKey.toStdString(), location_.AdRoot.toStdString(), lister_);
     for (int i = 0; i < catalog::YearButtonCount; ++i)
         if (enabled[size_t(i)])
             window_.cmdYear[size_t(i)]->setEnabled(true);

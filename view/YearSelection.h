@@ -2,9 +2,10 @@
 
 #include <QObject>
 
-namespace app {
-struct ProgramState;
-}
+namespace state {
+struct CatalogState;
+struct DataLocation;
+} // namespace state
 namespace catalog {
 class FileLister;
 }
@@ -19,8 +20,8 @@ namespace view {
 class YearSelection : public QObject {
     Q_OBJECT
 public:
-    YearSelection(ui::Form1& window, app::ProgramState& state, const catalog::FileLister& lister,
-                  QObject* parent = nullptr);
+    YearSelection(ui::Form1& window, state::CatalogState& catalog, const state::DataLocation& location,
+                  const catalog::FileLister& lister, QObject* parent = nullptr);
 
     void categoryClicked(int optionIndex);
     // Enables the year buttons of the category; buttons are only ever disabled by a category click.
@@ -32,7 +33,8 @@ signals:
 
 private:
     ui::Form1& window_;
-    app::ProgramState& state_;
+    state::CatalogState& catalog_;
+    const state::DataLocation& location_;
     const catalog::FileLister& lister_;
 };
 

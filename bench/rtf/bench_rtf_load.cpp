@@ -4,8 +4,8 @@
 // handing it to the box; laying out pages is excluded (the box lays out lazily as it is shown).
 
 #include "LargeDocument.h"
-#include "ui/rtf/RichTextBox.h"
-#include "ui/rtf/RtfPageCount.h"
+#include "rtf/RtfPageCount.h"
+#include "ui/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

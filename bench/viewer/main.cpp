@@ -5,9 +5,9 @@
 #include "BareDecode.h"
 #include "Measure.h"
 
-#include "app/Program.h"
 #include "app/StartUp.h"
 #include "platform/doubles/FakeServices.h"
+#include "program/Program.h"
 #include "tools/makecatalog/SampleCatalog.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
@@ -33,7 +33,7 @@ constexpr double FrameMilliseconds = 16.0;
 
 struct Viewer {
     platform::FakeServices fake;
-    std::unique_ptr<app::Program> program;
+    std::unique_ptr<program::Program> program;
     QString ads;
 
     Viewer() {
@@ -53,7 +53,7 @@ struct Viewer {
     }
 
     void start() {
-        program = std::make_unique<app::Program>(fake.services(), QStringList());
+        program = std::make_unique<program::Program>(fake.services(), QStringList());
         program->start();
         program->startUp().finishSplash();
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Program.h"
 #include "app/StartUp.h"
 #include "platform/doubles/FakeServices.h"
+#include "program/Program.h"
 #include "tools/makecatalog/SampleCatalog.h"
 
 #include <QDir>
@@ -42,22 +42,22 @@ public:
         fake_->paths.setDrives(drives);
     }
 
-    app::Program& start(const QStringList& arguments = {}) {
-        program_ = std::make_unique<app::Program>(fake_->services(), arguments);
+    program::Program& start(const QStringList& arguments = {}) {
+        program_ = std::make_unique<program::Program>(fake_->services(), arguments);
         program_->start();
         return *program_;
     }
 
     // Starts and skips the three seconds of the splash.
-    app::Program& startPastSplash(const QStringList& arguments = {}) {
+    program::Program& startPastSplash(const QStringList& arguments = {}) {
         start(arguments);
         program_->startUp().finishSplash();
         return *program_;
     }
 
-    app::Program& program() { return *program_; }
+    program::Program& program() { return *program_; }
 
 private:
     std::unique_ptr<platform::FakeServices> fake_;
-    std::unique_ptr<app::Program> program_;
+    std::unique_ptr<program::Program> program_;
 };

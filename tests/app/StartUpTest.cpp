@@ -41,7 +41,7 @@ void StartUpTest::splashForThreeSecondsThenMainWindow() {
     StartUpFixture f;
     f.writeAd("cd/ads/53kxpe00.jpg");
     f.setDrive('D', "cd");
-    app::Program& program = f.start();
+    program::Program& program = f.start();
 
     QVERIFY(program.splash().isVisible());
     QVERIFY(f.fake().cursor.isBusy());
@@ -67,7 +67,7 @@ void StartUpTest::secondInstanceIsTurnedAway() {
     f.setDrive('D', "cd");
     f.fake().instanceGuard.setAlreadyRunning(true);
     f.fake().messageBoxes.expect(Reply::Ok);
-    app::Program& program = f.startPastSplash();
+    program::Program& program = f.startPastSplash();
 
     QCOMPARE(int(f.fake().messageBoxes.shown().size()), 1);
     const platform::MessageBoxRequest& box = f.fake().messageBoxes.last();
@@ -86,7 +86,7 @@ void StartUpTest::programFolderSwitch() {
     StartUpFixture f;
     f.writeAd("cd/ads/53kxpe00.jpg");
     f.setDrive('D', "cd");
-    app::Program& program = f.startPastSplash({QStringLiteral("HWI")});
+    program::Program& program = f.startPastSplash({QStringLiteral("HWI")});
     const QString programFolder = f.fake().folders.programFolder();
     QCOMPARE(program.state().location.AdRoot, programFolder);
     QCOMPARE(program.state().location.DocRoot, programFolder);
@@ -108,7 +108,7 @@ void StartUpTest::programFolderSwitchNearMisses() {
     StartUpFixture f;
     f.writeAd("cd/ads/53kxpe00.jpg");
     f.setDrive('E', "cd");
-    app::Program& program = f.startPastSplash(arguments);
+    program::Program& program = f.startPastSplash(arguments);
     QCOMPARE(program.state().location.DocRoot, QStringLiteral("E:"));
     QCOMPARE(program.state().location.AdRoot, QStringLiteral("E:"));
 }
@@ -118,7 +118,7 @@ void StartUpTest::localCopyWithDisc() {
     f.writeAd("data/VantorAds/ads/01kxpe00.jpg");
     f.writeAd("cd/ads/53kxpe00.jpg");
     f.setDrive('F', "cd");
-    app::Program& program = f.startPastSplash();
+    program::Program& program = f.startPastSplash();
     QCOMPARE(program.state().location.AdRoot, f.fake().folders.localCopyFolder());
     QCOMPARE(program.state().location.DocRoot, QStringLiteral("F:"));
 }
@@ -127,7 +127,7 @@ void StartUpTest::localCopyWithoutDiscStillAsksForTheDisc() {
     StartUpFixture f;
     f.writeAd("data/VantorAds/ads/01kxpe00.jpg");
     f.fake().messageBoxes.expect(Reply::Cancel);
-    app::Program& program = f.startPastSplash();
+    program::Program& program = f.startPastSplash();
     QCOMPARE(f.fake().messageBoxes.last().text, Va002Text);
     QVERIFY(f.fake().programExit.ended());
     QVERIFY(!program.mainWindow().isVisible());
@@ -144,7 +144,7 @@ void StartUpTest::scanSkipsEmptyLettersAndFindsUpperCaseDisc() {
     f.fake().paths.setDrives(drives);
     f.writeAd("upper/ADS/63KXPE00.JPG");
     f.writeAd("later/ads/53kxpe00.jpg");
-    app::Program& program = f.startPastSplash();
+    program::Program& program = f.startPastSplash();
     QCOMPARE(program.state().location.DocRoot, QStringLiteral("F:"));
     QVERIFY(f.fake().messageBoxes.shown().empty());
 }
@@ -159,7 +159,7 @@ void StartUpTest::driveWithAdsFolderButNoJpegIsSkipped() {
     f.setDrive('D', "notads");
     f.writeAd("cd/ads/99kxpe00.jpg");
     f.setDrive('H', "cd");
-    app::Program& program = f.startPastSplash();
+    program::Program& program = f.startPastSplash();
     QCOMPARE(program.state().location.DocRoot, QStringLiteral("H:"));
 }
 
@@ -175,7 +175,7 @@ void StartUpTest::retryAfterInsertingTheDisc() {
     platform::Services services{boxes,      s.paths,     s.fileLister, s.folders, s.files,
                                 s.settings, s.screen,    s.cursor,     s.taskBar, s.instanceGuard,
                                 s.printer,  s.clipboard, s.shell,      s.clock,   s.programExit};
-    app::Program program(services, {});
+    program::Program program(services, {});
     program.start();
     program.startUp().finishSplash();
     QCOMPARE(int(boxes.shown().size()), 1);
@@ -192,7 +192,7 @@ void StartUpTest::retryAfterInsertingTheDisc() {
 void StartUpTest::cancelEndsWithoutMainWindow() {
     StartUpFixture f;
     f.fake().messageBoxes.expect(Reply::Cancel);
-    app::Program& program = f.startPastSplash();
+    program::Program& program = f.startPastSplash();
     QCOMPARE(program.state().report.ErrorCode, QStringLiteral("VA002"));
     QCOMPARE(program.state().report.MessageReply, QStringLiteral("2"));
     QVERIFY(f.fake().programExit.ended());

@@ -379,8 +379,8 @@ void ServicesTest::shellOpensAddressesAndHelp() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("<html></html>");
     }
-    QVERIFY(shell.showHelp(help, HelpCommand::Contents));
-    QVERIFY(!shell.showHelp(dir.filePath(QStringLiteral("missing.html")), HelpCommand::Contents));
+    QVERIFY(shell.showHelp(help, 3));
+    QVERIFY(!shell.showHelp(dir.filePath(QStringLiteral("missing.html")), 3));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(openedUrls_, (QList<QUrl>{QUrl(QStringLiteral("http://www.example.com/register")),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/rtf/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

@@ -2,7 +2,7 @@
 // person can look at what the box really shows (run under Xvfb or on the offscreen platform).
 //   richtextbox-shot FILE OUT.png [WIDTH HEIGHT]
 
-#include "ui/rtf/RichTextBox.h"
+#include "ui/RichTextBox.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "ui/rtf/RichTextBox.h"
+#include "ui/RichTextBox.h"
 
 #include <QFile>
 #include <QPointer>

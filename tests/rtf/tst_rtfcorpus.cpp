@@ -1,7 +1,7 @@
 // Replays every input the fuzzer found interesting, and every test document, through the reader and a page
 // layout. Built with the normal compiler (and its sanitizers when asked), it keeps old finds fixed.
 
-#include "ui/rtf/RtfReader.h"
+#include "rtf/RtfReader.h"
 
 #include <QDirIterator>
 #include <QFile>

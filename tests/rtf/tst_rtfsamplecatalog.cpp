@@ -1,9 +1,9 @@
 // The catalog's three documents, as the sample catalog writes them, read into the box.
 
 #include "RtfTestSupport.h"
+#include "rtf/RtfPageCount.h"
 #include "tools/makecatalog/SampleCatalog.h"
-#include "ui/rtf/RichTextBox.h"
-#include "ui/rtf/RtfPageCount.h"
+#include "ui/RichTextBox.h"
 
 #include <QTemporaryDir>
 #include <QTest>

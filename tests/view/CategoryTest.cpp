@@ -41,7 +41,7 @@ void CategoryTest::cleanup() {
 
 QList<int> CategoryTest::enabledButtons() const {
     QList<int> enabled;
-    for (int i = 0; i < ui::Form1::YearButtonCount; ++i)
+    for (int i = 0; i < catalog::YearButtonCount; ++i)
         if (f->program().mainWindow().cmdYear[size_t(i)]->isEnabled())
             enabled << i;
     return enabled;

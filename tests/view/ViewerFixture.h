@@ -2,7 +2,7 @@
 
 #include "../app/StartUpFixture.h"
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "ui/Form1.h"
 #include "ui/SSCommand.h"
 
@@ -18,7 +18,7 @@ public:
     StartUpFixture& startUp() { return f_; }
     platform::FakeServices& fake() { return f_.fake(); }
     ui::Form1& window() { return f_.program().mainWindow(); }
-    app::ProgramState& state() { return f_.program().state(); }
+    state::ProgramState& state() { return f_.program().state(); }
 
     QString adPath(const QString& name) { return f_.fake().root() + QStringLiteral("/cd/ads/") + name; }
 
@@ -75,7 +75,7 @@ public:
 
     int focusedYearButton() {
         QWidget* focused = window().focusWidget();
-        for (int i = 0; i < ui::Form1::YearButtonCount; ++i)
+        for (int i = 0; i < catalog::YearButtonCount; ++i)
             if (window().cmdYear[size_t(i)] == focused)
                 return i;
         return -1;

@@ -1,6 +1,6 @@
 #include "tools/rtfdump/DocumentSummary.h"
 
-#include "ui/rtf/RtfPageCount.h"
+#include "rtf/RtfPageCount.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>

@@ -1,8 +1,8 @@
 // rtfdump FILE: loads FILE with the program's RTF reader and prints its plain text and a summary line.
 // Exit status 0 when the file loaded, 1 when it was refused; nothing else, whatever the file holds.
 
+#include "rtf/RtfReader.h"
 #include "tools/rtfdump/DocumentSummary.h"
-#include "ui/rtf/RtfReader.h"
 
 #include <QGuiApplication>
 

@@ -1,0 +1,39 @@
+#include "program/Program.h"
+
+#include "app/StartUp.h"
+#include "platform/Services.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "view/AdDisplay.h"
+#include "view/AdStepping.h"
+#include "view/ViewLayout.h"
+#include "view/YearSelection.h"
+#include "view/ZoomScrolling.h"
+
+namespace program {
+
+Program::Program(platform::Services& services, QStringList arguments)
+    : services_(services), mainWindow_(std::make_unique<ui::Form1>()), splash_(std::make_unique<ui::Form2>()),
+      startUp_(
+          std::make_unique<app::StartUp>(services, state_, *splash_, *mainWindow_, std::move(arguments))) {
+    ui::Form1& window = *mainWindow_;
+    platform::Services& s = services_;
+    auto* years = new view::YearSelection(window, state_.catalog, state_.location, s.fileLister, this);
+    auto* stepping =
+        new view::AdStepping(window, state_.shown, state_.catalog, s.cursor, s.fileLister, s.paths, this);
+    auto* display =
+        new view::AdDisplay(window, state_.shown, state_.catalog, state_.location, state_.report,
+                            s.messageBoxes, s.programExit, s.cursor, s.fileLister, s.paths, *stepping, this);
+    connect(years, &view::YearSelection::categoryChosen, display, &view::AdDisplay::ShowYearAd);
+    new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *years, this);
+    new view::ZoomScrolling(*mainWindow_, this);
+    mainWindow_->populateMenuBar();
+}
+
+Program::~Program() = default;
+
+void Program::start() {
+    startUp_->begin();
+}
+
+} // namespace program

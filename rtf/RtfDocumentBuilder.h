@@ -1,0 +1,123 @@
+#pragma once
+
+#include "rtf/RtfCodePage.h"
+#include "rtf/RtfFormats.h"
+#include "rtf/RtfPicture.h"
+#include "rtf/RtfReader.h"
+#include "rtf/RtfState.h"
+#include "rtf/RtfTableBuilder.h"
+#include "rtf/RtfTokenizer.h"
+
+#include <QFont>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class QTextDocument;
+
+namespace rtf {
+
+// Reads the tokens of one RTF document and builds its content into a QTextDocument. Everything is
+// driven by an explicit stack of group states, so that no input can make it recurse.
+class DocumentBuilder {
+public:
+    explicit DocumentBuilder(QTextDocument& document);
+
+    void build(std::string_view data);
+    const RtfPageSetup& pageSetup() const { return pageSetup_; }
+
+    // Bytes in a Symbol-font run are mapped by hand: iconv has no table for them.
+    static constexpr int symbolCodePage = -2;
+
+private:
+    struct FontEntry {
+        int id = -1;
+        std::string name;
+        int codePage = 0;
+        QFont::StyleHint hint = QFont::AnyStyle;
+    };
+    struct Field {
+        std::size_t depth;
+        QString instruction;
+    };
+
+    GroupState& state() { return stack_.back(); }
+
+    void openGroup();
+    void closeGroup();
+    void controlWord(std::string_view word, bool hasParam, int param, Tokenizer& tokenizer);
+    void controlSymbol(char symbol, bool hasParam, int param);
+    void text(std::string_view bytes);
+    bool consumeSkip();
+
+    // Text of the current destination.
+    void appendBytes(std::string_view bytes);
+    void appendChar(char16_t c);
+    void decodePendingBytes();
+    void flushText();
+    int currentCodePage() const;
+
+    // Placing the cursor: table cells, paragraphs and page breaks.
+    void ensurePosition(bool inTable);
+    void startBlock();
+    void endParagraph();
+    void endCell();
+    void endRow();
+    void pageBreak();
+    void finish();
+
+    void commitFont();
+    void commitColour();
+    void emitPicture();
+    void startFieldResult();
+
+    QTextDocument& document_;
+    QTextCursor cursor_;
+    TableBuilder tables_;
+    CodePageDecoder decoder_;
+
+    std::vector<GroupState> stack_;
+    std::size_t overflowDepth_ = 0;
+    int skip_ = 0;
+    bool done_ = false;
+
+    QString pending_;
+    CharState pendingState_;
+    std::string pendingBytes_;
+    int pendingCodePage_ = 0;
+    bool pendingSurrogate_ = false;
+
+    bool pendingBreak_ = false;
+    bool blockHasContent_ = false;
+    bool blockPageBreak_ = false;
+    bool nextPageBreak_ = false;
+    bool sectionEnded_ = false;     // \sect seen, no paragraph of the next section begun yet
+    bool sectionStartsPage_ = true; // the break kind of the section being defined; a new page unless said
+
+    int documentCodePage_ = 1252;
+    int defaultFont_ = 0;
+    FontTable fonts_;
+    FontEntry fontEntry_;
+    ColourTable colours_;
+    int red_ = -1;
+    int green_ = -1;
+    int blue_ = -1;
+
+    RowDefinition row_;
+    CellDefinition cell_;
+
+    PictureData picture_;
+    std::size_t pictureDepth_ = 0;
+    int pictureCount_ = 0;
+    std::int64_t imageBudget_ = 0; // bytes that decoded pictures may still take
+    std::vector<Field> fields_;
+
+    RtfPageSetup pageSetup_;
+};
+
+} // namespace rtf
