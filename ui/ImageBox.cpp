@@ -1,5 +1,6 @@
 #include "ui/ImageBox.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -72,6 +73,22 @@ const QPixmap& ImageBox::stretched() {
     newest_ = 1 - newest_;
     cache_[size_t(newest_)] = {QPixmap::fromImage(stretch(picture_, size())), picture_.cacheKey()};
     return cache_[size_t(newest_)].pixmap;
+}
+
+void ImageBox::bringToFront() {
+    raise();
+    const QWidget* parent = parentWidget();
+    if (!parent)
+        return;
+    // Children are listed from the bottom of the stack to its top.
+    for (QObject* sibling : parent->children()) {
+        auto* widget = qobject_cast<QWidget*>(sibling);
+        if (widget && widget != this && !widget->isWindow() && !qobject_cast<ImageBox*>(widget) &&
+            !qobject_cast<QLabel*>(widget)) {
+            stackUnder(widget);
+            return;
+        }
+    }
 }
 
 void ImageBox::paintEvent(QPaintEvent* event) {

@@ -24,6 +24,10 @@ public:
     // the cost.
     static QImage stretch(const QImage& picture, QSize size);
 
+    // An image control is drawn with the window beneath its other controls: it comes to the front only
+    // of its sibling image and label controls, never over a button, panel, box or bar.
+    void bringToFront();
+
 signals:
     void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
     void doubleClicked();

@@ -36,6 +36,7 @@ void LeftPanel::buildLeftPanel(QWidget* central) {
         button->setGeometry(design.geometry);
         button->setCaptionColour(design.captionColour);
         button->setToolTip(design.toolTip);
+        button->setReportsKeys(true);
         cmdYear[std::size_t(i)] = button;
     }
 

@@ -43,9 +43,12 @@ void SSCommand::showCaption() {
 }
 
 void SSCommand::keyPressEvent(QKeyEvent* event) {
-    if (const int code = programKeyCode(event->key()); code != 0)
-        emit keyDown(code);
-    QPushButton::keyPressEvent(event);
+    if (!reportsKeys_) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    // The handler may move the focus on; a button pressed by the same key would then stay drawn down.
+    emit keyDown(programKeyCode(event->key()));
 }
 
 } // namespace ui

@@ -7,7 +7,7 @@
 namespace ui {
 
 // 3-D push button. Its caption is also its accessible name, so a picture button still has a readable
-// name; key presses are reported with the program's key codes before the button handles them itself.
+// name.
 class SSCommand : public QPushButton {
     Q_OBJECT
 public:
@@ -18,6 +18,10 @@ public:
 
     QColor captionColour() const { return captionColour_; }
     void setCaptionColour(const QColor& colour);
+
+    // A button that reports its keys (a year button) hands every key press to its key-down handler, keys
+    // without a code of their own included, and does not press itself on Space.
+    void setReportsKeys(bool reports) { reportsKeys_ = reports; }
 
     // A picture replaces the caption on the face; the caption stays the accessible name.
     void setPicture(const QImage& picture);
@@ -34,6 +38,7 @@ private:
 
     QString caption_;
     QColor captionColour_ = Qt::black;
+    bool reportsKeys_ = false;
 };
 
 } // namespace ui

@@ -9,7 +9,6 @@ QToolButton* makeArrow(Qt::ArrowType arrow, const QString& name, QWidget* parent
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
     button->setAccessibleName(name);
-    button->setToolTip(name);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }

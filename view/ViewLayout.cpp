@@ -100,7 +100,7 @@ void ViewLayout::LayoutWideView() {
     w.HScroll1->hide();
     w.VScr->hide();
     w.Image1->setGeometry(geometry::widePicture(w.cmdZoomOut->geometry(), w.Image1->y()));
-    w.Image1->raise();
+    w.Image1->bringToFront();
     w.Image1->show();
 }
 

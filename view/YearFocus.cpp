@@ -11,7 +11,7 @@ void FocusNextYearButton(ui::Form1& window, const QString& categoryKey, int b) {
     if (!successor || *successor < 0 || *successor >= catalog::YearButtonCount)
         return;
     ui::SSCommand* button = window.cmdYear[size_t(*successor)];
-    if (button->isEnabled())
+    if (button->isEnabled() && button->isVisibleTo(&window))
         button->setFocus(Qt::OtherFocusReason);
 }
 

@@ -8,8 +8,8 @@ class Form1;
 
 namespace view {
 
-// Moves the keyboard focus to the year button after b in the category; a successor that is disabled or
-// does not exist leaves the focus where it is.
+// Moves the keyboard focus to the year button after b in the category; a successor that cannot take the
+// focus (disabled, hidden with its panel, or not there at all) leaves the focus where it is.
 void FocusNextYearButton(ui::Form1& window, const QString& categoryKey, int b);
 
 } // namespace view

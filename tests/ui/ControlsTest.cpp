@@ -51,17 +51,21 @@ void ControlsTest::commandReportsProgramKeyCodes_data() {
     QTest::newRow("enter") << int(Qt::Key_Return) << 13;
     QTest::newRow("right arrow") << int(Qt::Key_Right) << 39;
     QTest::newRow("F1") << int(Qt::Key_F1) << 112;
+    QTest::newRow("a key without a code") << int(Qt::Key_Menu) << 0;
 }
 
 void ControlsTest::commandReportsProgramKeyCodes() {
     QFETCH(int, qtKey);
     QFETCH(int, code);
     SSCommand button(QStringLiteral("1963"));
+    button.setReportsKeys(true);
     button.show();
     QSignalSpy keys(&button, &SSCommand::keyDown);
     QTest::keyPress(&button, Qt::Key(qtKey));
     QCOMPARE(keys.count(), 1);
     QCOMPARE(keys.first().first().toInt(), code);
+    // The key is the handler's: the button is not left drawn pressed.
+    QVERIFY(!button.isDown());
 }
 
 void ControlsTest::commandClickAndCaption() {

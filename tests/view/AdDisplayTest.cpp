@@ -237,7 +237,8 @@ void AdDisplayTest::focusMovesToTheCategorysNextYear() {
 }
 
 void AdDisplayTest::keyPressesOnYearButtons() {
-    for (const char* name : {"54kxpe00.jpg", "55kxpe00.jpg", "55kxpe01.jpg", "55kxpe02.jpg", "56kxpe00.jpg"})
+    for (const char* name :
+         {"54kxpe00.jpg", "55kxpe00.jpg", "55kxpe01.jpg", "55kxpe02.jpg", "56kxpe00.jpg", "57kxpe00.jpg"})
         f->writeAd(QString::fromLatin1(name));
     f->start();
     f->clickCategory(0);
@@ -262,6 +263,14 @@ void AdDisplayTest::keyPressesOnYearButtons() {
     QCOMPARE(w.Text1->text(), QStringLiteral("3 of 3"));
     QCOMPARE(f->focusedYearButton(), 3);
     QCOMPARE(f->state().shown.ShownYearButton, 2);
+
+    // Space and keys without a code of their own show the year too, once, and press no button.
+    QTest::keyClick(w.cmdYear[3], Qt::Key_Space);
+    QCOMPARE(f->state().shown.ShownYearButton, 3);
+    QCOMPARE(f->focusedYearButton(), 4);
+    QVERIFY(!w.cmdYear[3]->isDown());
+    QTest::keyClick(w.cmdYear[4], Qt::Key_Menu);
+    QCOMPARE(f->state().shown.ShownYearButton, 4);
     QVERIFY(f->idle());
 }
 

@@ -7,6 +7,7 @@
 #include "ui/SpinButton.h"
 
 #include <QLineEdit>
+#include <QToolButton>
 
 // The three views of the ad, the buttons between them and scrolling the zoomed ad, on the real window.
 class ViewLayoutTest : public QObject {
@@ -19,6 +20,8 @@ private slots:
     void wideView();
     void toggleSequence();
     void wideThenToggleShowsStatusPanels();
+    void steppingControlsStayInFrontAfterTheWideView();
+    void focusNeverMovesToHiddenYearButtons();
     void zoomOutMovesFocusAndReenablesYears();
     void scrollingReachesTheLowerRightCorner();
     void scrollingBackLeavesTheBoxAtZero();
@@ -139,6 +142,37 @@ void ViewLayoutTest::wideThenToggleShowsStatusPanels() {
     QVERIFY(w.StatusDay->isVisible() && w.StatusDate->isVisible() && w.StatusTime->isVisible());
     QVERIFY(w.SSPanel2->isVisible());
     QCOMPARE(w.SSCommand5->caption(), QStringLiteral("Wide"));
+}
+
+void ViewLayoutTest::steppingControlsStayInFrontAfterTheWideView() {
+    showYear();
+    ui::Form1& w = f->window();
+    f->click(w.SSCommand4);
+    f->click(w.cmdZoomOut);
+    f->click(w.cmdZoom);
+    f->click(w.SSCommand5);
+    f->click(w.cmdZoomOut);
+    f->clickYear(10);
+    QWidget* client = w.centralWidget();
+    for (QWidget* control : {static_cast<QWidget*>(w.Text1), static_cast<QWidget*>(w.panText3),
+                             static_cast<QWidget*>(w.SpinButton1)}) {
+        QVERIFY(control->isVisible());
+        QWidget* top = client->childAt(control->geometry().center());
+        QVERIFY2(top == control || control->isAncestorOf(top), qPrintable(control->objectName()));
+    }
+}
+
+void ViewLayoutTest::focusNeverMovesToHiddenYearButtons() {
+    showYear();
+    ui::Form1& w = f->window();
+    w.cmdYear[11]->setFocus();
+    f->click(w.SSCommand4);
+    f->click(w.SpinButton1->upArrow());
+    QCOMPARE(w.Text1->text(), QStringLiteral("2 of 2"));
+    QCOMPARE(f->focusedYearButton(), -1);
+    f->click(w.cmdZoomOut);
+    QCOMPARE(w.SpinButton1->x(), 331);
+    QCOMPARE(w.Text1->x(), 389);
 }
 
 void ViewLayoutTest::zoomOutMovesFocusAndReenablesYears() {
