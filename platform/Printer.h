@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <memory>
 #include <optional>
 
+class QPaintDevice;
+class QPainter;
 class QPrinter;
-class QTextDocument;
 class QWidget;
 
 namespace platform {
@@ -19,41 +19,58 @@ struct PrintStatus {
     static PrintStatus failure(QString error) { return {false, std::move(error)}; }
 };
 
-// Distances from the edges of the paper, in twips (1/1440 inch).
-struct MarginsTwips {
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
+// The page of a print job as the printer reports it, in twips (1/1440 inch).
+struct PageGeometry {
+    double paperWidth = 0;
+    double paperHeight = 0;
+    double printableLeft = 0; // distance of the printable area from the paper's left edge
+    double printableTop = 0;  // and from its top edge
+    double printableWidth = 0;
+    double printableHeight = 0;
+};
+
+// An open print job on its current page. The painter's origin is the top-left corner of the printable
+// area and its unit is one device pixel; nothing is printed before finish() succeeds.
+class PrintJob {
+public:
+    virtual ~PrintJob() = default;
+    virtual PageGeometry page() const = 0;
+    virtual double devicePixelsPerTwip() const = 0;
+    // What text is laid out for, so that fonts and pictures come out at their size on paper.
+    virtual QPaintDevice& device() = 0;
+    virtual QPainter& painter() = 0;
+    virtual PrintStatus newPage() = 0;
+    // Ends the job: the pages go to the printer. A job dropped without finishing prints nothing.
+    virtual PrintStatus finish() = 0;
+};
+
+struct StartedJob {
+    PrintStatus status;
+    std::unique_ptr<PrintJob> job; // set only when status.ok
 };
 
 class Printer {
 public:
     virtual ~Printer() = default;
-    // One page: the picture at its own physical size (its pixels at the given resolution), its top-left
-    // corner one twip below the top-left corner of the printable area; what does not fit is cut off.
-    virtual PrintStatus printImage(const QImage& image, double pixelsPerInch) = 0;
-    // The document page by page inside margins measured from the paper's edges.
-    virtual PrintStatus printDocument(const QTextDocument& document, const MarginsTwips& margins) = 0;
-    // The Print Setup dialog; the choices are kept for the prints that follow. False when cancelled.
+    // Opens a job on the current printer with its current settings, and its first page.
+    virtual StartedJob start() = 0;
+    // The Print Setup dialog; the choices are kept for the jobs that follow. False when cancelled.
     virtual bool setup(QWidget* parent) = 0;
 };
 
-// The system's current printer, or a PDF file when an output path is given (for tests and previews).
+// The system's default printer (through CUPS), or a PDF file when an output path is given (for tests and
+// previews). One object serves the whole program, so Print Setup's choices hold for every print.
 class SystemPrinter : public Printer {
 public:
     explicit SystemPrinter(std::optional<QString> pdfOutputPath = std::nullopt);
     ~SystemPrinter() override;
 
-    PrintStatus printImage(const QImage& image, double pixelsPerInch) override;
-    PrintStatus printDocument(const QTextDocument& document, const MarginsTwips& margins) override;
+    StartedJob start() override;
     bool setup(QWidget* parent) override;
 
-    QPrinter* printer() { return printer_.get(); }
+    QPrinter& printer() { return *printer_; }
 
 private:
-    PrintStatus checkAvailable() const;
-
     bool toPdf_;
     std::unique_ptr<QPrinter> printer_;
 };

@@ -1,21 +1,67 @@
 #include "platform/Printer.h"
 
-#include <QAbstractTextDocumentLayout>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextDocument>
+#include <QPushButton>
 
 namespace platform {
 namespace {
 
 constexpr double twipsPerInch = 1440.0;
 
+class QtPrintJob : public PrintJob {
+public:
+    explicit QtPrintJob(QPrinter& printer) : printer_(printer) {}
+    ~QtPrintJob() override {
+        // A job given up half-way must not reach the printer.
+        if (painter_.isActive()) {
+            printer_.abort();
+            painter_.end();
+            if (printer_.outputFormat() == QPrinter::PdfFormat)
+                QFile::remove(printer_.outputFileName());
+        }
+    }
+
+    bool begin() { return painter_.begin(&printer_); }
+
+    PageGeometry page() const override {
+        const QRectF paper = printer_.paperRect(QPrinter::Inch);
+        const QRectF printable = printer_.pageRect(QPrinter::Inch);
+        return {paper.width() * twipsPerInch,     paper.height() * twipsPerInch,
+                printable.left() * twipsPerInch,  printable.top() * twipsPerInch,
+                printable.width() * twipsPerInch, printable.height() * twipsPerInch};
+    }
+    double devicePixelsPerTwip() const override { return printer_.resolution() / twipsPerInch; }
+    QPaintDevice& device() override { return printer_; }
+    QPainter& painter() override { return painter_; }
+
+    PrintStatus newPage() override {
+        if (!printer_.newPage())
+            return PrintStatus::failure(QStringLiteral("The printer could not start a new page."));
+        return PrintStatus::success();
+    }
+
+    PrintStatus finish() override {
+        if (!painter_.end() || printer_.printerState() == QPrinter::Error)
+            return PrintStatus::failure(QStringLiteral("The printer could not finish printing."));
+        return PrintStatus::success();
+    }
+
+private:
+    QPrinter& printer_;
+    QPainter painter_;
+};
+
 } // namespace
 
 SystemPrinter::SystemPrinter(std::optional<QString> pdfOutputPath)
     : toPdf_(pdfOutputPath.has_value()), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    // The painter's origin is the printable area's corner, as a printer's device context has it.
+    printer_->setFullPage(false);
     if (pdfOutputPath) {
         printer_->setOutputFormat(QPrinter::PdfFormat);
         printer_->setOutputFileName(*pdfOutputPath);
@@ -24,73 +70,26 @@ SystemPrinter::SystemPrinter(std::optional<QString> pdfOutputPath)
 
 SystemPrinter::~SystemPrinter() = default;
 
-PrintStatus SystemPrinter::checkAvailable() const {
+StartedJob SystemPrinter::start() {
     if (!toPdf_ && QPrinterInfo::availablePrinters().isEmpty())
-        return PrintStatus::failure(QStringLiteral("No printer is installed."));
+        return {PrintStatus::failure(QStringLiteral("No printer is installed.")), nullptr};
     if (!printer_->isValid())
-        return PrintStatus::failure(QStringLiteral("The printer cannot be used."));
-    return PrintStatus::success();
+        return {PrintStatus::failure(QStringLiteral("The printer cannot be used.")), nullptr};
+    auto job = std::make_unique<QtPrintJob>(*printer_);
+    if (!job->begin())
+        return {PrintStatus::failure(QStringLiteral("The printer could not start printing.")), nullptr};
+    return {PrintStatus::success(), std::move(job)};
 }
 
-PrintStatus SystemPrinter::printImage(const QImage& image, double pixelsPerInch) {
-    if (image.isNull())
-        return PrintStatus::failure(QStringLiteral("There is no picture to print."));
-    if (pixelsPerInch <= 0)
-        return PrintStatus::failure(QStringLiteral("The picture has no resolution."));
-    if (const PrintStatus available = checkAvailable(); !available.ok)
-        return available;
-
-    printer_->setFullPage(false);
-    QPainter painter;
-    if (!painter.begin(printer_.get()))
-        return PrintStatus::failure(QStringLiteral("The printer could not start printing."));
-    const double devicePerInch = printer_->resolution();
-    const QRectF target(0, devicePerInch / twipsPerInch, image.width() * devicePerInch / pixelsPerInch,
-                        image.height() * devicePerInch / pixelsPerInch);
-    painter.drawImage(target, image);
-    if (!painter.end())
-        return PrintStatus::failure(QStringLiteral("The printer could not finish printing."));
-    return PrintStatus::success();
-}
-
-PrintStatus SystemPrinter::printDocument(const QTextDocument& document, const MarginsTwips& margins) {
-    if (const PrintStatus available = checkAvailable(); !available.ok)
-        return available;
-
-    printer_->setFullPage(true);
-    const double devicePerTwip = printer_->resolution() / twipsPerInch;
-    const QRectF paper = printer_->paperRect(QPrinter::DevicePixel);
-    const QRectF body(margins.left * devicePerTwip, margins.top * devicePerTwip,
-                      paper.width() - (margins.left + margins.right) * devicePerTwip,
-                      paper.height() - (margins.top + margins.bottom) * devicePerTwip);
-    // Margins that leave no room would never let the text advance from page to page.
-    if (body.width() < 1 || body.height() < 1)
-        return PrintStatus::failure(QStringLiteral("The margins leave no room on the page."));
-
-    QPainter painter;
-    if (!painter.begin(printer_.get()))
-        return PrintStatus::failure(QStringLiteral("The printer could not start printing."));
-    const std::unique_ptr<QTextDocument> pages(document.clone());
-    pages->documentLayout()->setPaintDevice(printer_.get());
-    pages->setPageSize(body.size());
-    const int pageCount = pages->pageCount();
-    for (int page = 0; page < pageCount; ++page) {
-        if (page > 0 && !printer_->newPage()) {
-            painter.end();
-            return PrintStatus::failure(QStringLiteral("The printer could not start a new page."));
-        }
-        painter.save();
-        painter.translate(body.left(), body.top() - page * body.height());
-        pages->drawContents(&painter, QRectF(0, page * body.height(), body.width(), body.height()));
-        painter.restore();
-    }
-    if (!painter.end())
-        return PrintStatus::failure(QStringLiteral("The printer could not finish printing."));
-    return PrintStatus::success();
-}
-
+// The desktop's print dialog chooses the printer and, through its properties, paper and orientation; as a
+// set-up dialog it only keeps the choices, so it offers no page range or copies and its button is OK.
 bool SystemPrinter::setup(QWidget* parent) {
     QPrintDialog dialog(printer_.get(), parent);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setOptions({});
+    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 

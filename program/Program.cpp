@@ -1,6 +1,7 @@
 #include "program/Program.h"
 
 #include "app/StartUp.h"
+#include "docs/DocumentWindow.h"
 #include "platform/Services.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
@@ -27,6 +28,8 @@ Program::Program(platform::Services& services, QStringList arguments)
     connect(years, &view::YearSelection::categoryChosen, display, &view::AdDisplay::ShowYearAd);
     new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *years, this);
     new view::ZoomScrolling(*mainWindow_, this);
+    new docs::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output, s.files,
+                             s.messageBoxes, s.programExit, s.printer, this);
     mainWindow_->populateMenuBar();
 }
 

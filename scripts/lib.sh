@@ -6,6 +6,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev googletest
                 libturbojpeg0-dev fonts-liberation fonts-liberation2 fonts-dejavu-core)
 RUN_PACKAGES=(xvfb xauth xdotool imagemagick x11-utils)
+TEST_PACKAGES=(poppler-utils)
 BENCH_PACKAGES=(unrtf)
 
 ensure_packages() {

@@ -136,6 +136,22 @@ QImage progressIllustration() {
     return image;
 }
 
+QImage printerIcon() {
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setPen(QColor(40, 40, 40));
+    p.setBrush(Qt::white);
+    p.drawRect(4, 1, 7, 5); // the sheet going in
+    p.setBrush(QColor(150, 150, 155));
+    p.drawRect(1, 6, 13, 6); // the body
+    p.setBrush(Qt::white);
+    p.drawRect(4, 10, 7, 4); // the printed sheet
+    p.setPen(QColor(20, 140, 40));
+    p.drawPoint(12, 8); // the power light
+    return image;
+}
+
 QImage applicationIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

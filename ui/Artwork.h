@@ -8,6 +8,7 @@ namespace ui::artwork {
 QImage splashCover();          // 600 x 363, the cover of the splash window
 QImage openingCollage();       // 475 x 555, a collage of emblems shown before the first ad
 QImage progressIllustration(); // 436 x 128, beside the copy gauges
+QImage printerIcon();          // 16 x 16, the document window's print button
 QImage applicationIcon(int size);
 
 } // namespace ui::artwork

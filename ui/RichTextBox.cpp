@@ -18,18 +18,31 @@ rtf::RtfError RichTextBox::loadFile(const QString& path, QString* error) {
             *error = rtf::describeRtfError(result.error);
         return result.error;
     }
-    // QTextEdit deletes only the document it made itself; the ones loaded here are ours to delete.
-    QTextDocument* previous = document()->parent() == this ? document() : nullptr;
-    QTextDocument* loaded = result.document.release();
-    loaded->setParent(this);
-    setDocument(loaded);
-    delete previous;
-    pageSetup_ = result.pageSetup;
+    showLoaded(std::move(result), QFileInfo(path).fileName());
     fileName_ = path;
-    setAccessibleDescription(QFileInfo(path).fileName());
     if (error)
         error->clear();
     return rtf::RtfError::None;
+}
+
+rtf::RtfError RichTextBox::load(const QByteArray& rtf, const QString& name) {
+    rtf::RtfLoadResult result = rtf::readRtf(rtf);
+    if (!result.ok())
+        return result.error;
+    showLoaded(std::move(result), name);
+    fileName_ = name;
+    return rtf::RtfError::None;
+}
+
+void RichTextBox::showLoaded(rtf::RtfLoadResult loaded, const QString& name) {
+    // QTextEdit deletes only the document it made itself; the ones loaded here are ours to delete.
+    QTextDocument* previous = document()->parent() == this ? document() : nullptr;
+    QTextDocument* document = loaded.document.release();
+    document->setParent(this);
+    setDocument(document);
+    delete previous;
+    pageSetup_ = loaded.pageSetup;
+    setAccessibleDescription(name);
 }
 
 void RichTextBox::mouseDoubleClickEvent(QMouseEvent* event) {

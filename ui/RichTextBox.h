@@ -15,6 +15,8 @@ public:
     // Replaces the content with the file's. On failure the content stays as it was, the result says why
     // and error (when given) receives a sentence for the user.
     rtf::RtfError loadFile(const QString& path, QString* error = nullptr);
+    // The same for a document already read into memory; name tells screen readers what is shown.
+    rtf::RtfError load(const QByteArray& rtf, const QString& name);
 
     QString text() const { return toPlainText(); }
     QString fileName() const { return fileName_; }
@@ -28,6 +30,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void showLoaded(rtf::RtfLoadResult loaded, const QString& name);
+
     rtf::RtfPageSetup pageSetup_;
     QString fileName_;
 };

@@ -16,6 +16,8 @@
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSysInfo>
@@ -51,9 +53,7 @@ private slots:
     void instanceGuard();
     void staleLockIsTakenOver();
 
-    void printImageToPdf();
-    void printDocumentToPdf();
-    void printFailures();
+    void printJobsToPdf();
 
     void clipboardRoundTrip();
     void shellOpensAddressesAndHelp();
@@ -301,56 +301,40 @@ void ServicesTest::staleLockIsTakenOver() {
     QCOMPARE(lock.readLine().trimmed().toLongLong(), QCoreApplication::applicationPid());
 }
 
-void ServicesTest::printImageToPdf() {
+void ServicesTest::printJobsToPdf() {
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("ad.pdf"));
+    const QString pdf = dir.filePath(QStringLiteral("job.pdf"));
     SystemPrinter printer(pdf);
-    QImage ad(475, 555, QImage::Format_RGB32);
-    ad.fill(Qt::darkBlue);
-    const PrintStatus status = printer.printImage(ad, 96);
-    QVERIFY2(status.ok, qPrintable(status.error));
-    QCOMPARE(pdfPageCount(pdf), 1);
-    // Larger than the page: still one page, cut off rather than shrunk.
-    QImage huge(4000, 6000, QImage::Format_RGB32);
-    huge.fill(Qt::red);
-    QVERIFY(printer.printImage(huge, 96).ok);
-    QCOMPARE(pdfPageCount(pdf), 1);
-}
+    printer.printer().setPageSize(QPageSize(QPageSize::Letter));
+    printer.printer().setPageMargins(QMarginsF(0.5, 0.25, 0.5, 0.25), QPageLayout::Inch);
+    {
+        StartedJob started = printer.start();
+        QVERIFY2(started.status.ok, qPrintable(started.status.error));
+        const PageGeometry page = started.job->page();
+        QCOMPARE(page.paperWidth, 8.5 * 1440);
+        QCOMPARE(page.paperHeight, 11.0 * 1440);
+        QCOMPARE(page.printableLeft, 0.5 * 1440);
+        QCOMPARE(page.printableTop, 0.25 * 1440);
+        QCOMPARE(page.printableWidth, 7.5 * 1440);
+        QCOMPARE(started.job->devicePixelsPerTwip(), printer.printer().resolution() / 1440.0);
+        started.job->painter().drawText(100, 100, QStringLiteral("first"));
+        QVERIFY(started.job->newPage().ok);
+        started.job->painter().drawText(100, 100, QStringLiteral("second"));
+        QVERIFY(started.job->finish().ok);
+    }
+    QCOMPARE(pdfPageCount(pdf), 2);
 
-void ServicesTest::printDocumentToPdf() {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("doc.pdf"));
-    SystemPrinter printer(pdf);
-    const MarginsTwips inch{1440, 1440, 1440, 1440};
-
-    QTextDocument empty;
-    QVERIFY(printer.printDocument(empty, inch).ok);
-    QCOMPARE(pdfPageCount(pdf), 1);
-
-    QTextDocument longText;
-    QStringList lines;
-    for (int i = 0; i < 400; ++i)
-        lines.append(QStringLiteral("Checklist line %1").arg(i));
-    longText.setPlainText(lines.join(u'\n'));
-    QVERIFY(printer.printDocument(longText, inch).ok);
-    QVERIFY(pdfPageCount(pdf) > 2);
-}
-
-void ServicesTest::printFailures() {
-    QTemporaryDir dir;
-    SystemPrinter printer(dir.filePath(QStringLiteral("x.pdf")));
-    QTextDocument text;
-    text.setPlainText(QStringLiteral("Register"));
-    const PrintStatus noRoom = printer.printDocument(text, {1440 * 5, 1440, 1440 * 5, 1440});
-    QVERIFY(!noRoom.ok);
-    QVERIFY(!noRoom.error.isEmpty());
-    QVERIFY(!printer.printImage(QImage(), 96).ok);
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.pdf"))));
+    // A job given up before it is finished leaves nothing behind.
+    QFile::remove(pdf);
+    {
+        StartedJob started = printer.start();
+        QVERIFY(started.status.ok);
+        started.job->painter().drawText(100, 100, QStringLiteral("dropped"));
+    }
+    QVERIFY(!QFile::exists(pdf) || pdfPageCount(pdf) <= 0);
 
     SystemPrinter unwritable(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
-    QImage ad(10, 10, QImage::Format_RGB32);
-    ad.fill(Qt::white);
-    QVERIFY(!unwritable.printImage(ad, 96).ok);
+    QVERIFY(!unwritable.start().status.ok);
 }
 
 void ServicesTest::clipboardRoundTrip() {

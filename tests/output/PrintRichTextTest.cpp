@@ -1,0 +1,142 @@
+#include "PdfPages.h"
+
+#include "output/PrintRichText.h"
+#include "rtf/RtfReader.h"
+#include "tools/makecatalog/SampleCatalog.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+using output::Margins;
+using output::PrintRichText;
+
+namespace {
+
+constexpr Margins OneInch{1440, 1440, 1440, 1440};
+
+QString numberedLines(int count) {
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines.append(QStringLiteral("Checklist line %1").arg(i));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+// Documents printed through the real printer into a PDF, read back with poppler's tools.
+class PrintRichTextTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void pagesAsTheTextNeeds();
+    void textStartsOneInchFromThePapersEdges_data();
+    void textStartsOneInchFromThePapersEdges();
+    void explicitPageBreaksStartNewPages();
+    void marginsWithoutRoomEndTheJob();
+    void registrationFormPrintsOnTwoPages();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString pdf_;
+    std::unique_ptr<platform::SystemPrinter> printer_;
+};
+
+void PrintRichTextTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    pdf_ = dir_->filePath(QStringLiteral("document.pdf"));
+    printer_ = std::make_unique<platform::SystemPrinter>(pdf_);
+    printer_->printer().setPageSize(QPageSize(QPageSize::Letter));
+}
+
+void PrintRichTextTest::pagesAsTheTextNeeds() {
+    QTextDocument empty;
+    QVERIFY(PrintRichText(empty, *printer_, OneInch).ok);
+    QCOMPARE(pdf::pageCount(pdf_), 1);
+
+    QTextDocument shortText;
+    shortText.setPlainText(numberedLines(5));
+    QVERIFY(PrintRichText(shortText, *printer_, OneInch).ok);
+    QCOMPARE(pdf::pageCount(pdf_), 1);
+
+    // Every line once, in order, and no page beyond the last line.
+    QTextDocument longText;
+    longText.setPlainText(numberedLines(300));
+    QVERIFY(PrintRichText(longText, *printer_, OneInch).ok);
+    const int pages = pdf::pageCount(pdf_);
+    QVERIFY2(pages > 3, qPrintable(QString::number(pages)));
+    QString all;
+    for (int page = 1; page <= pages; ++page)
+        all += pdf::text(pdf_, page);
+    const QStringList printed = all.split(u'\n', Qt::SkipEmptyParts);
+    QStringList lines;
+    for (const QString& line : printed)
+        if (!line.trimmed().isEmpty())
+            lines.append(line.trimmed());
+    QCOMPARE(lines, numberedLines(300).split(u'\n'));
+    QVERIFY(pdf::text(pdf_, pages).contains(QStringLiteral("Checklist line 300")));
+}
+
+void PrintRichTextTest::textStartsOneInchFromThePapersEdges_data() {
+    QTest::addColumn<double>("leftBorder");
+    QTest::addColumn<double>("topBorder");
+    QTest::newRow("no unprintable border") << 0.0 << 0.0;
+    QTest::newRow("quarter-inch border") << 0.25 << 0.25;
+    QTest::newRow("uneven border") << 0.6 << 0.15;
+}
+
+void PrintRichTextTest::textStartsOneInchFromThePapersEdges() {
+    QFETCH(double, leftBorder);
+    QFETCH(double, topBorder);
+    printer_->printer().setPageMargins(QMarginsF(leftBorder, topBorder, leftBorder, topBorder),
+                                       QPageLayout::Inch);
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("Registration"));
+    QVERIFY(PrintRichText(document, *printer_, OneInch).ok);
+    const QList<pdf::Word> words = pdf::words(pdf_, 1);
+    QCOMPARE(words.size(), 1);
+    QVERIFY2(qAbs(words[0].box.left() - 72) < 1, qPrintable(QString::number(words[0].box.left())));
+    QVERIFY2(words[0].box.top() >= 71.5 && words[0].box.top() < 76,
+             qPrintable(QString::number(words[0].box.top())));
+}
+
+void PrintRichTextTest::explicitPageBreaksStartNewPages() {
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("Checklist"));
+    QTextBlockFormat breakBefore;
+    breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.insertBlock(breakBefore);
+    cursor.insertText(QStringLiteral("Notice"));
+    cursor.insertBlock(breakBefore);
+    cursor.insertText(QStringLiteral("Register"));
+    QVERIFY(PrintRichText(document, *printer_, OneInch).ok);
+    QCOMPARE(pdf::pageCount(pdf_), 3);
+    QCOMPARE(pdf::text(pdf_, 1).trimmed(), QStringLiteral("Checklist"));
+    QCOMPARE(pdf::text(pdf_, 2).trimmed(), QStringLiteral("Notice"));
+    QCOMPARE(pdf::text(pdf_, 3).trimmed(), QStringLiteral("Register"));
+}
+
+void PrintRichTextTest::marginsWithoutRoomEndTheJob() {
+    QTextDocument document;
+    document.setPlainText(numberedLines(20));
+    for (const Margins margins : {Margins{1440 * 5, 1440, 1440 * 5, 1440}, Margins{1440, 7900, 1440, 7900}}) {
+        const platform::PrintStatus status = PrintRichText(document, *printer_, margins);
+        QVERIFY(!status.ok);
+        QVERIFY(!status.error.isEmpty());
+        QVERIFY(!QFile::exists(pdf_));
+    }
+}
+
+void PrintRichTextTest::registrationFormPrintsOnTwoPages() {
+    const rtf::RtfLoadResult form = rtf::readRtf(samplecatalog::registerRtf());
+    QVERIFY(form.ok());
+    QVERIFY(PrintRichText(*form.document, *printer_, OneInch).ok);
+    QCOMPARE(pdf::pageCount(pdf_), 2);
+}
+
+QTEST_MAIN(PrintRichTextTest)
+#include "PrintRichTextTest.moc"
