@@ -2,6 +2,7 @@
 
 #include "app/StartUp.h"
 #include "docs/DocumentWindow.h"
+#include "docs/ResolutionCheck.h"
 #include "platform/Services.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
@@ -30,6 +31,7 @@ Program::Program(platform::Services& services, QStringList arguments)
     new view::ZoomScrolling(*mainWindow_, this);
     new docs::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output, s.files,
                              s.messageBoxes, s.programExit, s.printer, this);
+    new docs::ResolutionCheck(window, state_.report, s.screen, s.messageBoxes, this);
     mainWindow_->populateMenuBar();
 }
 
