@@ -39,6 +39,7 @@ private:
     DesktopShell shell_;
     SystemClock clock_;
     ImmediateProgramExit programExit_;
+    UnixSignalSessionEnd sessionEnd_;
     Services services_;
 };
 

@@ -12,6 +12,7 @@
 #include "platform/Printer.h"
 #include "platform/ProgramExit.h"
 #include "platform/Screen.h"
+#include "platform/SessionEnd.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/TaskBar.h"
@@ -35,6 +36,7 @@ struct Services {
     Shell& shell;
     Clock& clock;
     ProgramExit& programExit;
+    SessionEnd& sessionEnd;
 };
 
 } // namespace platform

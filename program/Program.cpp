@@ -1,6 +1,9 @@
 #include "program/Program.h"
 
+#include "app/MainWindowClosing.h"
 #include "app/StartUp.h"
+#include "app/StatusClock.h"
+#include "app/TaskBarCommand.h"
 #include "docs/DocumentWindow.h"
 #include "docs/ResolutionCheck.h"
 #include "platform/Services.h"
@@ -31,6 +34,10 @@ Program::Program(platform::Services& services, QStringList arguments)
     new view::ZoomScrolling(*mainWindow_, this);
     new docs::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output, s.files,
                              s.messageBoxes, s.programExit, s.printer, this);
+    new app::StatusClock(window, s.clock, this);
+    new app::TaskBarCommand(window, state_.taskBar, s.taskBar, s.screen, this);
+    new app::MainWindowClosing(window, state_.taskBar, s.taskBar, s.settings, s.programExit, s.sessionEnd,
+                               this);
     new docs::ResolutionCheck(window, state_.report, s.screen, s.messageBoxes, this);
     mainWindow_->populateMenuBar();
 }

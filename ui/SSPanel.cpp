@@ -13,6 +13,10 @@ SSPanel::SSPanel(const QString& caption, QWidget* parent, Bevel bevel) : QFrame(
 }
 
 void SSPanel::setCaption(const QString& caption) {
+    // The clock sets its captions ten times a second; only a change is worth a repaint and a word to
+    // screen readers.
+    if (caption == caption_)
+        return;
     caption_ = caption;
     setAccessibleName(caption);
     update();

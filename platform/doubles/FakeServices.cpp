@@ -17,8 +17,8 @@ FakeServices::FakeServices(DriveTable drives)
     : paths(std::move(drives)), fileLister(paths),
       folders(madeFolder(root_, QStringLiteral("program")),
               madeFolder(root_, QStringLiteral("data/VantorAds"))),
-      files(paths), services_{messageBoxes, paths,     fileLister, folders, files,
-                              settings,     screen,    cursor,     taskBar, instanceGuard,
-                              printer,      clipboard, shell,      clock,   programExit} {}
+      files(paths), services_{messageBoxes, paths,  fileLister,  folders,       files,   settings,
+                              screen,       cursor, taskBar,     instanceGuard, printer, clipboard,
+                              shell,        clock,  programExit, sessionEnd} {}
 
 } // namespace platform

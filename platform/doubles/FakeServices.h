@@ -51,6 +51,7 @@ public:
     RecordingShell shell;
     FixedClock clock;
     RecordingProgramExit programExit;
+    SessionEnd sessionEnd; // a test emits endRequested() as the desktop would
 
 private:
     Services services_;

@@ -23,7 +23,11 @@ public:
             return std::nullopt;
         return *found;
     }
+    // Every write from now on fails and changes nothing, as on a full disk.
+    void setFailWrites(bool fail) { failWrites_ = fail; }
     bool write(const QString& section, const QString& key, const QString& value) override {
+        if (failWrites_)
+            return false;
         values_.insert({section, key}, value);
         writes_.push_back({section, key, value});
         return true;
@@ -37,6 +41,7 @@ public:
 private:
     QMap<QPair<QString, QString>, QString> values_;
     std::vector<Write> writes_;
+    bool failWrites_ = false;
 };
 
 } // namespace platform

@@ -174,7 +174,7 @@ void StartUpTest::retryAfterInsertingTheDisc() {
     platform::Services& s = f.fake().services();
     platform::Services services{boxes,      s.paths,     s.fileLister, s.folders, s.files,
                                 s.settings, s.screen,    s.cursor,     s.taskBar, s.instanceGuard,
-                                s.printer,  s.clipboard, s.shell,      s.clock,   s.programExit};
+                                s.printer,  s.clipboard, s.shell,      s.clock,   s.programExit, s.sessionEnd};
     program::Program program(services, {});
     program.start();
     program.startUp().finishSplash();

@@ -5,8 +5,10 @@
 #include "platform/Printer.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/Screen.h"
+#include "platform/SessionEnd.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "platform/TaskBar.h"
 #include "platform/doubles/FakeServices.h"
 
 #include <QApplication>
@@ -15,15 +17,18 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLockFile>
+#include <QMainWindow>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <csignal>
 #include <stdexcept>
 
 using namespace platform;
@@ -35,6 +40,8 @@ public slots:
     void openUrl(const QUrl& url) { openedUrls_.append(url); }
 
 private slots:
+    void taskBarIsTheMainWindowsFullScreenState();
+    void terminationSignalsAskToEnd();
     void messageBoxMakeUp_data();
     void messageBoxMakeUp();
     void messageBoxReplies();
@@ -410,6 +417,31 @@ void ServicesTest::fakeServicesWorkInATemporaryFolder() {
     QVERIFY(fake.programExit.ended());
     fake.instanceGuard.setAlreadyRunning(true);
     QVERIFY(!services.instanceGuard.tryAcquire());
+}
+
+void ServicesTest::taskBarIsTheMainWindowsFullScreenState() {
+    QMainWindow window;
+    window.setGeometry(50, 40, 300, 200);
+    window.show();
+    DesktopTaskBar bar;
+    QCOMPARE(bar.findTrayWindow(), quintptr(0)); // the offscreen platform has no full-screen windows
+    const quintptr handle = quintptr(window.winId());
+    bar.showWindow(handle, ShowCommand::Hide);
+    QVERIFY(window.isFullScreen());
+    bar.showWindow(handle, ShowCommand::ShowNormal);
+    QVERIFY(!window.isFullScreen());
+    QTRY_COMPARE(window.geometry(), QRect(50, 40, 300, 200));
+    bar.showWindow(0, ShowCommand::Hide);
+    QVERIFY(!window.isFullScreen());
+}
+
+void ServicesTest::terminationSignalsAskToEnd() {
+    UnixSignalSessionEnd sessionEnd;
+    QSignalSpy requested(&sessionEnd, &SessionEnd::endRequested);
+    std::raise(SIGTERM);
+    QVERIFY(requested.wait(5000));
+    std::raise(SIGHUP);
+    QVERIFY(requested.wait(5000));
 }
 
 QTEST_MAIN(ServicesTest)

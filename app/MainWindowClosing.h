@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+namespace platform {
+class ProgramExit;
+class SessionEnd;
+class SettingsStore;
+class TaskBar;
+} // namespace platform
+namespace state {
+struct TaskBarState;
+}
+namespace ui {
+class Form1;
+}
+
+namespace app {
+
+// Every way of closing the main window (Exit, the close box, the window manager, the end of the session)
+// shows the task bar again, keeps the window's place and size unless it is minimized, and ends the
+// program at once; no other window's own closing runs.
+class MainWindowClosing : public QObject {
+    Q_OBJECT
+public:
+    MainWindowClosing(ui::Form1& window, const state::TaskBarState& taskBar, platform::TaskBar& bar,
+                      platform::SettingsStore& settings, platform::ProgramExit& exit,
+                      platform::SessionEnd& sessionEnd, QObject* parent = nullptr);
+
+private:
+    void closing(Qt::WindowStates windowState);
+
+    ui::Form1& window_;
+    const state::TaskBarState& taskBar_;
+    platform::TaskBar& bar_;
+    platform::SettingsStore& settings_;
+    platform::ProgramExit& exit_;
+};
+
+// A length in twips as the settings keep it: the decimal text of a single-precision number.
+QString settingText(double twips);
+
+} // namespace app

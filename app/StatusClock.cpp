@@ -1,0 +1,53 @@
+#include "app/StatusClock.h"
+
+#include "platform/Clock.h"
+#include "ui/Form1.h"
+#include "ui/SSPanel.h"
+
+#include <QTimer>
+
+namespace app {
+namespace {
+
+// The first character of a format that is not part of a field: the locale's separator.
+QString separatorOf(const QString& format, QChar fallback) {
+    for (const QChar c : format)
+        if (!c.isLetter() && c != u'\'' && !c.isSpace())
+            return QString(c);
+    return QString(fallback);
+}
+
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+ClockCaptions clockCaptions(const QDateTime& moment, const QLocale& locale) {
+    const QString timeSeparator = separatorOf(locale.timeFormat(QLocale::ShortFormat), u':');
+    const QString dateSeparator = separatorOf(locale.dateFormat(QLocale::ShortFormat), u'/');
+    const QDate date = moment.date();
+    const QTime time = moment.time();
+    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return {locale.dayName(date.dayOfWeek(), QLocale::LongFormat),
+            twoDigits(date.month()) + dateSeparator + twoDigits(date.day()) + dateSeparator +
+                twoDigits(date.year() % 100),
+            twoDigits(hour) + timeSeparator + twoDigits(time.minute()) + timeSeparator +
+                twoDigits(time.second()) +
+                (time.hour() < 12 ? QStringLiteral(" am") : QStringLiteral(" pm"))};
+}
+
+StatusClock::StatusClock(ui::Form1& window, const platform::Clock& clock, QObject* parent)
+    : QObject(parent), window_(window), clock_(clock) {
+    connect(window_.Timer1, &QTimer::timeout, this, &StatusClock::tick);
+    window_.Timer1->start();
+}
+
+void StatusClock::tick() {
+    // Each panel reads the clock for itself, as the three are set one after the other.
+    window_.StatusTime->setCaption(clockCaptions(clock_.now(), QLocale()).time);
+    window_.StatusDate->setCaption(clockCaptions(clock_.now(), QLocale()).date);
+    window_.StatusDay->setCaption(clockCaptions(clock_.now(), QLocale()).day);
+}
+
+} // namespace app

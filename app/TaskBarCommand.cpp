@@ -1,0 +1,62 @@
+#include "app/TaskBarCommand.h"
+
+#include "app/WindowGeometry.h"
+#include "platform/Screen.h"
+#include "platform/TaskBar.h"
+#include "state/ProgramState.h"
+#include "ui/Form1.h"
+
+#include <QAction>
+#include <QResizeEvent>
+
+namespace app {
+namespace {
+
+const QString HideCaption = QStringLiteral("HideStatusBar");
+const QString ShowCaption = QStringLiteral("ShowStatusBar");
+
+} // namespace
+
+TaskBarCommand::TaskBarCommand(ui::Form1& window, state::TaskBarState& taskBar, platform::TaskBar& bar,
+                               const platform::Screen& screen, QObject* parent)
+    : QObject(parent), window_(window), taskBar_(taskBar), bar_(bar), screen_(screen) {
+    connect(window_.mnuHideStatus, &QAction::triggered, this, &TaskBarCommand::clicked);
+    window_.installEventFilter(this);
+}
+
+void TaskBarCommand::clicked() {
+    taskBar_.TrayWindow = bar_.findTrayWindow();
+    if (window_.mnuHideStatus->text() != HideCaption) {
+        bar_.showWindow(taskBar_.TrayWindow, platform::ShowCommand::ShowNormal);
+        window_.mnuHideStatus->setText(HideCaption);
+        ownSize_.reset();
+        return;
+    }
+    bar_.showWindow(taskBar_.TrayWindow, platform::ShowCommand::Hide);
+    window_.setWindowState(window_.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    if (!window_.isFullScreen()) {
+        applyOuterGeometry(window_, {0, 0, screen_.widthTwips(), screen_.heightTwips()});
+        ownSize_ = window_.size();
+    }
+    // Only now: the resize events the window has already had find the caption unchanged.
+    window_.mnuHideStatus->setText(ShowCaption);
+}
+
+bool TaskBarCommand::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Resize)
+        resized(static_cast<QResizeEvent*>(event)->size());
+    return false;
+}
+
+void TaskBarCommand::resized(QSize size) {
+    if (window_.mnuHideStatus->text() == HideCaption)
+        return;
+    // A window in the full-screen state cannot be resized by the user: those sizes are the command's own.
+    if (window_.isFullScreen() || (ownSize_ && size == *ownSize_))
+        return;
+    bar_.showWindow(taskBar_.TrayWindow, platform::ShowCommand::ShowNormal);
+    window_.mnuHideStatus->setText(HideCaption);
+    ownSize_.reset();
+}
+
+} // namespace app

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QSize>
+
+#include <optional>
+
+namespace platform {
+class Screen;
+class TaskBar;
+} // namespace platform
+namespace state {
+struct TaskBarState;
+}
+namespace ui {
+class Form1;
+}
+
+namespace app {
+
+// "HideStatusBar" / "ShowStatusBar": hides the task bar and lets the main window fill the screen, or shows
+// the task bar again. The command's caption is the only record of the state; any change of the window's
+// size by the user brings a hidden task bar back.
+class TaskBarCommand : public QObject {
+    Q_OBJECT
+public:
+    TaskBarCommand(ui::Form1& window, state::TaskBarState& taskBar, platform::TaskBar& bar,
+                   const platform::Screen& screen, QObject* parent = nullptr);
+
+    void clicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void resized(QSize size);
+
+    ui::Form1& window_;
+    state::TaskBarState& taskBar_;
+    platform::TaskBar& bar_;
+    const platform::Screen& screen_;
+    // The size the command itself gave the window: its resize events may come long after the command
+    // (the window system answers in its own time) and must not count as the user's.
+    std::optional<QSize> ownSize_;
+};
+
+} // namespace app
