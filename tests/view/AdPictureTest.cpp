@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 // Decoding the ad files: the colour models scanners write, and the odd or damaged files a disc may hold.
 class AdPictureTest : public QObject {
     Q_OBJECT
@@ -43,13 +45,9 @@ bool near(QColor shown, QColor expected) {
 
 // Format_RGB32 demands 0xff in the unused byte; QImage::pixel() would hide any other value.
 bool opaque(const QImage& picture) {
-    for (int y = 0; y < picture.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-            if (qAlpha(line[x]) != 255)
-                return false;
-    }
-    return true;
+    const auto* pixels = reinterpret_cast<const QRgb*>(picture.constBits()); // RGB32 rows have no padding
+    return std::all_of(pixels, pixels + picture.sizeInBytes() / 4,
+                       [](QRgb pixel) { return qAlpha(pixel) == 255; });
 }
 
 } // namespace
