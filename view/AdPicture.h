@@ -36,7 +36,8 @@ struct AdPicture {
 // libjpeg-turbo scale of 1/2, 1/4 or 1/8 whose result is still at least atLeast in both dimensions
 // (none of them: full size). Data that ends before the picture does is refused, although the decoder would
 // fill the missing rows with grey: the viewer must not present a damaged scan as the ad. Whatever follows
-// the end-of-image marker is not looked at.
+// the end-of-image marker is not looked at. Each call has a decoder of its own and nothing is shared, so
+// these functions may run on several threads at once.
 AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast = QSize());
 
 // The same for a file at a native path; only an ordinary file of at most AdFileByteLimit bytes is read.
