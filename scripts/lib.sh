@@ -4,7 +4,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev googletest
-                libturbojpeg0-dev libxcb1-dev fonts-liberation fonts-liberation2 fonts-dejavu-core)
+                libjpeg62-turbo-dev libturbojpeg0-dev libxcb1-dev fonts-liberation fonts-liberation2
+                fonts-dejavu-core)
 RUN_PACKAGES=(xvfb xauth xdotool imagemagick x11-utils)
 TEST_PACKAGES=(poppler-utils)
 BENCH_PACKAGES=(unrtf)

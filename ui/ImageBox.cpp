@@ -24,7 +24,7 @@ inline quint32 average(quint32 a, quint32 b) {
 
 // Each pixel of the result is the average of a 2 x 2 block: a box filter that no detail of a halftone
 // scan can alias through.
-void halveRows(const QImage& picture, QImage& half, int firstRow, int endRow) {
+void halveColourRows(const QImage& picture, QImage& half, int firstRow, int endRow) {
     const uchar* source = picture.constBits();
     const qsizetype sourceLine = picture.bytesPerLine();
     uchar* target = half.bits();
@@ -40,8 +40,25 @@ void halveRows(const QImage& picture, QImage& half, int firstRow, int endRow) {
     }
 }
 
+// The same box filter for a grey scan, one byte a pixel.
+void halveGreyRows(const QImage& picture, QImage& half, int firstRow, int endRow) {
+    const uchar* source = picture.constBits();
+    const qsizetype sourceLine = picture.bytesPerLine();
+    uchar* target = half.bits();
+    const qsizetype targetLine = half.bytesPerLine();
+    const int width = half.width();
+    for (int y = firstRow; y < endRow; ++y) {
+        const uchar* upper = source + 2 * y * sourceLine;
+        const uchar* lower = upper + sourceLine;
+        uchar* out = target + y * targetLine;
+        for (int x = 0; x < width; ++x)
+            out[x] = uchar((upper[2 * x] + upper[2 * x + 1] + lower[2 * x] + lower[2 * x + 1] + 2) / 4);
+    }
+}
+
 QImage halve(const QImage& picture) {
-    QImage half(picture.width() / 2, picture.height() / 2, QImage::Format_RGB32);
+    const auto halveRows = picture.format() == QImage::Format_Grayscale8 ? halveGreyRows : halveColourRows;
+    QImage half(picture.width() / 2, picture.height() / 2, picture.format());
     half.bits(); // detach here, not concurrently in both halves
     const int height = half.height();
     // A large scan is shared between two threads: the user is waiting for it on the screen.
@@ -58,7 +75,7 @@ QImage halve(const QImage& picture) {
 } // namespace
 
 QImage ImageBox::stretch(const QImage& picture, QSize size) {
-    if (picture.format() != QImage::Format_RGB32)
+    if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_Grayscale8)
         return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage reduced = picture;
     while (reduced.width() / 2 >= size.width() && reduced.height() / 2 >= size.height())

@@ -1,68 +1,217 @@
 #include "view/AdPicture.h"
 
 #include "platform/PathResolver.h"
+#include "platform/RegularFile.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QImageReader>
+#include <QtGlobal>
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+#include <jerror.h>
 
 namespace view {
 
 namespace {
 
+// libjpeg-turbo's own bound, which its TurboJPEG interface applies too: a real progressive picture has about
+// ten scans, while a file that repeats one scan a few hundred times keeps the decoder busy for minutes.
+constexpr int ScanLimit = 500;
+
+// Format_RGB32 is one 0xffRRGGBB word a pixel. libjpeg-turbo leaves the fourth byte of its "X" orders
+// undefined, so the alpha orders are asked for: they set it to 0xff.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+constexpr J_COLOR_SPACE Rgb32Order = JCS_EXT_BGRA;
+#else
+constexpr J_COLOR_SPACE Rgb32Order = JCS_EXT_ARGB;
+#endif
+
+// libjpeg reports an error by calling error_exit, which must not return: it jumps back into guarded(),
+// past libjpeg's own frames only. What libjpeg allocated is released by jpeg_destroy_decompress, which
+// this object's destructor calls on every path.
+struct Decoder {
+    jpeg_decompress_struct info{};
+    jpeg_error_mgr errors{};
+    jpeg_progress_mgr progress{};
+    std::jmp_buf escape{};
+    char message[JMSG_LENGTH_MAX] = {};
+
+    Decoder();
+    Decoder(const Decoder&) = delete;
+    Decoder& operator=(const Decoder&) = delete;
+    ~Decoder() { jpeg_destroy_decompress(&info); }
+};
+
+Decoder& decoderOf(j_common_ptr common) {
+    return *static_cast<Decoder*>(common->client_data);
+}
+
+[[noreturn]] void giveUp(j_common_ptr common, const char* reason) {
+    Decoder& decoder = decoderOf(common);
+    std::snprintf(decoder.message, sizeof decoder.message, "%s", reason);
+    std::longjmp(decoder.escape, 1);
+}
+
+[[noreturn]] void exitOnError(j_common_ptr common) {
+    Decoder& decoder = decoderOf(common);
+    (*common->err->format_message)(common, decoder.message);
+    std::longjmp(decoder.escape, 1);
+}
+
+// The decoder works round damaged data it can (stray bytes before a marker, a broken code) and goes on,
+// as every viewer does. Data that ends before the picture does is another matter: the rows it lacks would
+// be filled with grey, and a damaged scan presented as the ad.
+void onMessage(j_common_ptr common, int level) {
+    if (level < 0 && common->err->msg_code == JWRN_JPEG_EOF)
+        giveUp(common, "The picture data ends before the end of the picture.");
+}
+
+void watchScans(j_common_ptr common) {
+    if (reinterpret_cast<j_decompress_ptr>(common)->input_scan_number > ScanLimit)
+        giveUp(common, "The picture has more scans than any real picture has.");
+}
+
+Decoder::Decoder() {
+    info.err = jpeg_std_error(&errors);
+    errors.error_exit = exitOnError;
+    errors.emit_message = onMessage;
+    progress.progress_monitor = watchScans;
+    info.client_data = this;
+}
+
+// Runs libjpeg calls; false when libjpeg gave up, the reason in the decoder's message. The jump back lands
+// here, so the step must keep nothing with a destructor of its own.
+template <typename Step> bool guarded(Decoder& decoder, const Step& step) {
+    if (setjmp(decoder.escape) != 0)
+        return false;
+    step();
+    return true;
+}
+
+// The smallest of libjpeg-turbo's fast scales whose picture still covers atLeast, or full size.
+void chooseScale(jpeg_decompress_struct& info, QSize atLeast) {
+    info.scale_num = 1;
+    if (atLeast.isValid()) {
+        for (const unsigned denominator : {8u, 4u, 2u}) {
+            info.scale_denom = denominator;
+            jpeg_calc_output_dimensions(&info);
+            if (qint64(info.output_width) >= atLeast.width() &&
+                qint64(info.output_height) >= atLeast.height())
+                return;
+        }
+    }
+    info.scale_denom = 1;
+    jpeg_calc_output_dimensions(&info);
+}
+
+// CMYK has four bytes a pixel like the picture, so each row is turned into RGB where it was decoded. Adobe
+// writes the inks inverted (255 is no ink); a file without its marker holds them as they are.
+void cmykToRgb(uchar* row, JDIMENSION width, bool inverted) {
+    auto* pixels = reinterpret_cast<QRgb*>(row);
+    for (JDIMENSION x = 0; x < width; ++x) {
+        const uchar* ink = row + 4 * x;
+        int c = ink[0], m = ink[1], y = ink[2], k = ink[3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        pixels[x] = qRgb((c * k + 127) / 255, (m * k + 127) / 255, (y * k + 127) / 255);
+    }
+}
+
+// Decodes straight into the rows of the picture.
+void readRows(jpeg_decompress_struct& info, uchar* bits, qsizetype bytesPerLine) {
+    constexpr JDIMENSION RowsAtOnce = 16;
+    jpeg_start_decompress(&info);
+    JSAMPROW rows[RowsAtOnce];
+    while (info.output_scanline < info.output_height) {
+        const JDIMENSION first = info.output_scanline;
+        const JDIMENSION wanted = qMin(RowsAtOnce, info.output_height - first);
+        for (JDIMENSION i = 0; i < wanted; ++i)
+            rows[i] = bits + qsizetype(first + i) * bytesPerLine;
+        const JDIMENSION read = jpeg_read_scanlines(&info, rows, wanted);
+        if (info.out_color_space == JCS_CMYK)
+            for (JDIMENSION i = 0; i < read; ++i)
+                cmykToRgb(rows[i], info.output_width, info.saw_Adobe_marker);
+    }
+    jpeg_finish_decompress(&info);
+}
+
 AdPicture failure(const QString& error) {
-    return {QImage(), error};
+    return {QImage(), QSize(), error};
+}
+
+AdPicture failure(const Decoder& decoder) {
+    return failure(QString::fromLatin1(decoder.message));
 }
 
 } // namespace
 
-bool endsWithEndOfImage(const QByteArray& data) {
-    qsizetype end = data.size();
-    // CD mastering tools pad files to whole sectors; what follows the marker is not picture data.
-    while (end > 0 && (data[end - 1] == '\0' || data[end - 1] == '\xFF'))
-        --end;
-    return end >= 2 && data[end - 2] == '\xFF' && data[end - 1] == '\xD9';
-}
+AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
+    Decoder decoder;
+    jpeg_decompress_struct& info = decoder.info;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(jpeg.data());
+    const auto length = static_cast<unsigned long>(jpeg.size());
+    if (!guarded(decoder, [&] {
+            jpeg_create_decompress(&info);
+            // The decoder's own working memory (a progressive picture's coefficients) has the picture's
+            // bound.
+            info.mem->max_memory_to_use = long(AdPictureByteLimit);
+            info.progress = &decoder.progress;
+            jpeg_mem_src(&info, bytes, length);
+            jpeg_read_header(&info, TRUE);
+        }))
+        return failure(decoder);
 
-AdPicture loadAdPicture(const QString& nativePath) {
-    QFile file(nativePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(file.errorString());
-    // The file is read once: the end-of-image check and the decoder share the same bytes.
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failure(file.errorString());
-    file.close();
-    if (!endsWithEndOfImage(data))
-        return failure(QStringLiteral("The picture data ends before the end of the picture."));
-
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "jpeg");
-    reader.setAllocationLimit(int(AdPictureByteLimit / (1024 * 1024)));
-    const QSize declared = reader.size();
-    if (!declared.isValid() || declared.isEmpty())
-        return failure(reader.errorString());
-    if (qint64(declared.width()) * declared.height() * 4 > AdPictureByteLimit)
+    const QSize fullSize(int(info.image_width), int(info.image_height));
+    if (qint64(fullSize.width()) * fullSize.height() * 4 > AdPictureByteLimit)
         return failure(QStringLiteral("The picture is too large (%1 x %2).")
-                           .arg(declared.width())
-                           .arg(declared.height()));
+                           .arg(fullSize.width())
+                           .arg(fullSize.height()));
 
-    QImage picture;
-    if (!reader.read(&picture))
-        return failure(reader.errorString());
-    if (picture.format() != QImage::Format_RGB32)
-        picture.convertTo(QImage::Format_RGB32);
+    QImage::Format format = QImage::Format_RGB32;
+    switch (info.jpeg_color_space) {
+    case JCS_GRAYSCALE:
+        info.out_color_space = JCS_GRAYSCALE;
+        format = QImage::Format_Grayscale8;
+        break;
+    case JCS_CMYK:
+    case JCS_YCCK:
+        info.out_color_space = JCS_CMYK;
+        break;
+    default:
+        info.out_color_space = Rgb32Order;
+        break;
+    }
+    if (!guarded(decoder, [&] { chooseScale(info, atLeast); }))
+        return failure(decoder);
+
+    QImage picture(int(info.output_width), int(info.output_height), format);
     if (picture.isNull())
         return failure(QStringLiteral("Not enough memory for the picture."));
-    return {std::move(picture), QString()};
+    uchar* const bits = picture.bits();
+    const qsizetype bytesPerLine = picture.bytesPerLine();
+    if (!guarded(decoder, [&] { readRows(info, bits, bytesPerLine); }))
+        return failure(decoder);
+    return {std::move(picture), fullSize, QString()};
 }
 
-AdPicture loadAdPictureText(const platform::PathResolver& paths, const QString& pathText) {
+AdPicture loadAdPicture(const QString& nativePath, QSize atLeast) {
+    const platform::ReadResult file = platform::readRegularFile(nativePath, AdFileByteLimit);
+    if (!file.status.ok)
+        return failure(file.status.error);
+    return decodeAdPicture(file.bytes, atLeast);
+}
+
+AdPicture loadAdPictureText(const platform::PathResolver& paths, const QString& pathText, QSize atLeast) {
     const auto native = paths.resolve(pathText);
     if (!native)
         return failure(QStringLiteral("The drive of %1 holds nothing.").arg(pathText));
-    return loadAdPicture(*native);
+    return loadAdPicture(*native, atLeast);
 }
 
 } // namespace view

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace platform {
@@ -13,24 +15,36 @@ namespace view {
 // a file that declares a picture of several gigabytes is refused before anything is allocated for it.
 inline constexpr qint64 AdPictureByteLimit = 600LL * 1024 * 1024;
 
-// A decoded ad, or why there is none. The picture is always Format_RGB32, so that the views can share
-// it without converting it again.
+// The largest ad file that is read at all: no scan comes near it, and a file named like an ad that is
+// larger (a disc image, a video) is refused without reading it.
+inline constexpr qint64 AdFileByteLimit = 256LL * 1024 * 1024;
+
+// A decoded ad, or why there is none. The picture is Format_RGB32, or Format_Grayscale8 for a grey scan,
+// as the decoder wrote it, so that the views can share it without converting it again.
 struct AdPicture {
     QImage picture;
-    QString error; // empty when the picture was read
+    QSize fullSize; // the picture's size at full resolution (== picture.size() unless reduced)
+    QString error;  // empty when the picture was read
 
     bool ok() const { return error.isEmpty(); }
+    bool reduced() const {
+        return picture.width() < fullSize.width() || picture.height() < fullSize.height();
+    }
 };
 
-// Decodes a JPEG file at a native path. A file cut short (no end-of-image marker at its end, ignoring
-// trailing padding) is refused, although the decoder would fill the missing rows with grey and call it a
-// success: the viewer must not present a damaged scan as the ad.
-AdPicture loadAdPicture(const QString& nativePath);
+// Decodes JPEG bytes. With a valid atLeast size smaller than the picture, decodes at the smallest
+// libjpeg-turbo scale of 1/2, 1/4 or 1/8 whose result is still at least atLeast in both dimensions
+// (none of them: full size). Data that ends before the picture does is refused, although the decoder would
+// fill the missing rows with grey: the viewer must not present a damaged scan as the ad. Whatever follows
+// the end-of-image marker is not looked at. Each call has a decoder of its own and nothing is shared, so
+// these functions may run on several threads at once.
+AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast = QSize());
+
+// The same for a file at a native path; only an ordinary file of at most AdFileByteLimit bytes is read.
+AdPicture loadAdPicture(const QString& nativePath, QSize atLeast = QSize());
 
 // The same for one of the program's path texts ("E:\ads\63kxpe00.jpg").
-AdPicture loadAdPictureText(const platform::PathResolver& paths, const QString& pathText);
-
-// True when the JPEG data ends with its end-of-image marker; only 0x00 and 0xFF padding may follow it.
-bool endsWithEndOfImage(const QByteArray& data);
+AdPicture loadAdPictureText(const platform::PathResolver& paths, const QString& pathText,
+                            QSize atLeast = QSize());
 
 } // namespace view

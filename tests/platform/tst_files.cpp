@@ -1,9 +1,12 @@
 #include "platform/DiskFiles.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace platform;
 
@@ -20,6 +23,8 @@ private slots:
     void foldersAreMadeAndRemoved();
     void freeSpaceOfTheTemporaryFolder();
     void emptyDriveHoldsNothing();
+    void onlyOrdinaryFilesAreRead_data();
+    void onlyOrdinaryFilesAreRead();
 
 private:
     QString path(const QString& relative) const { return dir_->filePath(relative); }
@@ -167,6 +172,42 @@ void FilesTest::emptyDriveHoldsNothing() {
     QVERIFY(!files_->openWrite(QStringLiteral("K:\\ads\\63kxpe00.jpg")).status.ok);
     QVERIFY(!files_->createFolder(QStringLiteral("K:\\ads\\")).ok);
     QVERIFY(!files_->freeSpace(QStringLiteral("K:\\")).ok);
+}
+
+void FilesTest::onlyOrdinaryFilesAreRead_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("ordinary file at the limit") << "ordinary" << true;
+    QTest::newRow("larger than the limit") << "sparse" << false;
+    QTest::newRow("FIFO") << "fifo" << false;
+    QTest::newRow("link to /dev/zero") << "device" << false;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("missing") << "missing" << false;
+}
+
+void FilesTest::onlyOrdinaryFilesAreRead() {
+    QFETCH(QString, kind);
+    QFETCH(bool, read);
+    constexpr qint64 limit = 256LL * 1024 * 1024;
+    const QString name = path(QStringLiteral("63kxpe00.jpg"));
+    if (kind == QLatin1String("ordinary")) {
+        makeFile(QStringLiteral("63kxpe00.jpg"), "ad");
+    } else if (kind == QLatin1String("sparse")) {
+        QFile file(name); // three gigabytes that take no room, and would take 3 GB of memory if read
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(3LL * 1024 * 1024 * 1024));
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+    } else if (kind == QLatin1String("device")) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), name));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(name));
+    }
+    const ReadResult result = readRegularFile(name, kind == QLatin1String("ordinary") ? 2 : limit);
+    QCOMPARE(result.status.ok, read);
+    QCOMPARE(result.bytes, read ? QByteArray("ad") : QByteArray());
+    QCOMPARE(isAbsentOrRegularFile(name), kind == QLatin1String("ordinary") ||
+                                              kind == QLatin1String("sparse") ||
+                                              kind == QLatin1String("missing"));
 }
 
 QTEST_GUILESS_MAIN(FilesTest)

@@ -30,6 +30,7 @@
 #include <QTextDocument>
 #include <csignal>
 #include <stdexcept>
+#include <sys/stat.h>
 
 using namespace platform;
 
@@ -49,6 +50,8 @@ private slots:
     void unscriptedBoxFailsTheTest();
 
     void settingsRoundTrip();
+    void settingsPathThatIsNoFileHoldsNothing_data();
+    void settingsPathThatIsNoFileHoldsNothing();
     void appFolders();
 
     void screenTwipsAt96Dpi();
@@ -212,6 +215,33 @@ void ServicesTest::settingsRoundTrip() {
     QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("MainTop")), QStringLiteral("-15"));
     QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("Odd")), QStringLiteral("a,b;c=d"));
     QCOMPARE(again.read(QStringLiteral("Other"), QStringLiteral("MainLeft")), std::nullopt);
+}
+
+void ServicesTest::settingsPathThatIsNoFileHoldsNothing_data() {
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("FIFO") << true;
+    QTest::newRow("link to /dev/zero") << false;
+}
+
+void ServicesTest::settingsPathThatIsNoFileHoldsNothing() {
+    QFETCH(bool, fifo);
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/VantorAds";
+    const QString ini = folder + "/VantorAds.ini";
+    QFile::remove(ini);
+    QVERIFY(QDir().mkpath(folder));
+    if (fifo)
+        QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), ini));
+
+    // Neither waits for a writer nor reads without end, and neither replaces what is there.
+    IniSettingsStore store;
+    QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("MainLeft")), std::nullopt);
+    QVERIFY(!store.write(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QStringLiteral("12")));
+    struct stat info {};
+    QCOMPARE(::lstat(QFile::encodeName(ini).constData(), &info), 0);
+    QVERIFY(fifo ? S_ISFIFO(info.st_mode) : S_ISLNK(info.st_mode));
+    QVERIFY(QFile::remove(ini));
 }
 
 void ServicesTest::appFolders() {

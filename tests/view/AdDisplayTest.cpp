@@ -9,6 +9,8 @@
 
 #include <QLineEdit>
 
+#include <sys/stat.h>
+
 namespace Reply = platform::Reply;
 
 // Showing the first ad of a year through the real main window.
@@ -51,6 +53,8 @@ void AdDisplayTest::cleanup() {
 
 void AdDisplayTest::showsFirstAdInEveryViewWithOnePicture() {
     f->writeSolidAd(QStringLiteral("63kxpe00.jpg"), 120, 90, Qt::blue);
+    // Disc mastering and transfer tools leave bytes after the end of the picture.
+    f->writeBytes(QStringLiteral("63kxpe00.jpg"), f->readBytes(QStringLiteral("63kxpe00.jpg")) + "\r\n\x1A");
     f->start();
     f->clickYear(10);
     ui::Form1& w = f->window();
@@ -281,6 +285,9 @@ void AdDisplayTest::unreadableFirstAdIsReported_data() {
     QTest::newRow("not a picture") << QByteArray("This is not a JPEG file.\xFF\xD9", 26) << true;
     QTest::newRow("truncated") << QByteArray() << true;
     QTest::newRow("declares 60000 x 60000") << QByteArray() << true;
+    // Named like an ad, but reading them would wait for a writer or never end.
+    QTest::newRow("FIFO") << QByteArray() << false;
+    QTest::newRow("link to /dev/zero") << QByteArray() << false;
 }
 
 void AdDisplayTest::unreadableFirstAdIsReported() {
@@ -303,6 +310,11 @@ void AdDisplayTest::unreadableFirstAdIsReported() {
     }
     if (exists)
         f->writeBytes(QStringLiteral("64kxpe00.jpg"), bytes);
+    const QString path = f->adPath(QStringLiteral("64kxpe00.jpg"));
+    if (tag == QLatin1String("FIFO"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (tag == QLatin1String("link to /dev/zero"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
     f->start();
     f->clickYear(10);
     const QImage before = f->window().PicSrc->picture();

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 // Stepping through the ads of a year with the spin control, through the real main window.
 class SteppingTest : public QObject {
     Q_OBJECT
@@ -18,7 +20,7 @@ private slots:
     void gapsAreSkipped();
     void numberOneHundredIsAnAd();
     void singleAdOnlyMovesTheFocus();
-    void unreadableAdsAreSkippedSilently();
+    void onlyUnreadableAdsAreSkippedSilently();
     void nothingFoundLeavesTheViewAndTheFocus();
     void steppingUsesTheFirstAdNotTheDocumentTitle();
     void steppingWhileZoomedResetsBothBars();
@@ -125,18 +127,25 @@ void SteppingTest::singleAdOnlyMovesTheFocus() {
     QCOMPARE(f->state().shown.AdNumber, 0);
 }
 
-void SteppingTest::unreadableAdsAreSkippedSilently() {
-    writeYear({0, 1, 4});
+void SteppingTest::onlyUnreadableAdsAreSkippedSilently() {
+    writeYear({0, 1, 4, 7});
     const QByteArray whole = f->readBytes(QStringLiteral("63kxpe01.jpg"));
     f->writeBytes(QStringLiteral("63kxpe02.jpg"), whole.left(whole.size() / 2));
     f->writeBytes(QStringLiteral("63kxpe03.jpg"), QByteArray("garbage\xFF\xD9", 9));
+    // A tail after the end of the picture does not make an ad unreadable.
+    f->writeBytes(QStringLiteral("63kxpe04.jpg"), f->readBytes(QStringLiteral("63kxpe04.jpg")) + "\r\n");
+    QCOMPARE(::mkfifo(QFile::encodeName(f->adPath(QStringLiteral("63kxpe05.jpg"))).constData(), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), f->adPath(QStringLiteral("63kxpe06.jpg"))));
     f->start();
     f->clickYear(10);
-    QCOMPARE(counter(), QStringLiteral("1 of 5"));
+    QCOMPARE(counter(), QStringLiteral("1 of 8"));
     up();
     up();
-    QCOMPARE(counter(), QStringLiteral("5 of 5"));
+    QCOMPARE(counter(), QStringLiteral("5 of 8"));
     QVERIFY(near(shownColour(), colourOf(4)));
+    up();
+    QCOMPARE(counter(), QStringLiteral("8 of 8"));
+    QVERIFY(near(shownColour(), colourOf(7)));
     QCOMPARE(f->fake().messageBoxes.shown().size(), size_t(0));
     QCOMPARE(f->state().report.ErrorCode, QStringLiteral("VA002"));
     QVERIFY(f->idle());
