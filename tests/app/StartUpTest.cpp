@@ -155,7 +155,8 @@ void StartUpTest::driveWithAdsFolderButNoJpegIsSkipped() {
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("no pictures here");
     text.close();
-    f.folder("notads/ads/53kxpe00.jpg"); // a folder named like an ad is no ad
+    f.folder("notads/ads/53kxpe00.jpg");    // a folder named like an ad is no ad
+    f.writeAd("notads/ads/._53kxpe00.jpg"); // nor is a hidden file
     f.setDrive('D', "notads");
     f.writeAd("cd/ads/99kxpe00.jpg");
     f.setDrive('H', "cd");

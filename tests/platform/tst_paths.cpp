@@ -62,6 +62,8 @@ void PathsTest::init() {
     makeFile(QStringLiteral("cd/ADS/01VANTOR00.Jpg"));
     makeFile(QStringLiteral("cd/ADS/readme.txt"));
     makeFile(QStringLiteral("cd/ADS/NOEXT"));
+    makeFile(QStringLiteral("cd/ADS/._63KXPE00.JPG")); // hidden companions of a copied disc: no ads
+    makeFile(QStringLiteral("cd/ADS/.hidden"));
     QVERIFY(QDir().mkpath(dir_->filePath(QStringLiteral("cd/ADS/folder.jpg"))));
     makeFile(QStringLiteral("cd/RichText/VantorAds.rtf"));
     DriveTable drives;
