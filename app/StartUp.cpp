@@ -12,6 +12,7 @@
 #include "ui/Units.h"
 
 #include <QAction>
+#include <QDebug>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -60,7 +61,15 @@ bool StartUp::loadMainWindow() {
 }
 
 bool StartUp::refuseSecondInstance() {
-    if (services_.instanceGuard.tryAcquire())
+    const platform::InstanceClaim claim = services_.instanceGuard.tryAcquire();
+    using Outcome = platform::InstanceClaim::Outcome;
+    if (claim.outcome == Outcome::Unavailable) {
+        // A lock that cannot be made is no sign of another instance: the user still gets the program.
+        qWarning().noquote() << QStringLiteral("%1: starting without the single-instance lock: %2")
+                                    .arg(services_.folders.executableName(), claim.reason);
+        return true;
+    }
+    if (claim.outcome == Outcome::Acquired)
         return true;
     services_.messageBoxes.show({services_.folders.executableName() + QStringLiteral(" is already running!"),
                                  state::ApplicationTitle, platform::MessageButtons::Ok,

@@ -35,6 +35,7 @@ private slots:
     void driveWithAdsFolderButNoJpegIsSkipped();
     void retryAfterInsertingTheDisc();
     void cancelEndsWithoutMainWindow();
+    void lockThatCannotBeMadeStartsAnyway();
 };
 
 void StartUpTest::splashForThreeSecondsThenMainWindow() {
@@ -65,7 +66,7 @@ void StartUpTest::secondInstanceIsTurnedAway() {
     StartUpFixture f;
     f.writeAd("cd/ads/53kxpe00.jpg");
     f.setDrive('D', "cd");
-    f.fake().instanceGuard.setAlreadyRunning(true);
+    f.fake().instanceGuard.setClaim(platform::InstanceClaim::heldByAnother());
     f.fake().messageBoxes.expect(Reply::Ok);
     program::Program& program = f.startPastSplash();
 
@@ -199,6 +200,20 @@ void StartUpTest::cancelEndsWithoutMainWindow() {
     QVERIFY(f.fake().programExit.ended());
     QVERIFY(!program.mainWindow().isVisible());
     QVERIFY(f.fake().settings.writes().empty());
+}
+
+void StartUpTest::lockThatCannotBeMadeStartsAnyway() {
+    StartUpFixture f;
+    f.writeAd("cd/ads/53kxpe00.jpg");
+    f.setDrive('D', "cd");
+    f.fake().instanceGuard.setClaim(platform::InstanceClaim::unavailable(
+        QStringLiteral("cannot open /run/VantorAds.lock: Read-only file system")));
+    QTest::ignoreMessage(QtWarningMsg, "VantorAds: starting without the single-instance lock: cannot open "
+                                       "/run/VantorAds.lock: Read-only file system");
+    program::Program& program = f.startPastSplash();
+    QVERIFY(program.mainWindow().isVisible());
+    QVERIFY(f.fake().messageBoxes.shown().empty());
+    QVERIFY(!f.fake().programExit.ended());
 }
 
 QTEST_MAIN(StartUpTest)
