@@ -85,6 +85,10 @@ void StartUp::sizeAndPlaceMainWindow() {
     input.screenIs800x600 = state::IsScreenSize(screenWidth, screenHeight, 800, 600);
     input.screenWidthTwips = screenWidth;
     input.screenHeightTwips = screenHeight;
+    for (const QRect& screen : services_.screen.screenGeometries())
+        input.screens.push_back(
+            {double(ui::twipsFromPixels(screen.x())), double(ui::twipsFromPixels(screen.y())),
+             double(ui::twipsFromPixels(screen.width())), double(ui::twipsFromPixels(screen.height()))});
     input.design = DesignedMainWindow;
     const QRect image = mainWindow_.Image1->geometry();
     const QRect number = mainWindow_.Text1->geometry();

@@ -30,7 +30,7 @@ private:
     SystemAppFolders folders_;
     DiskFiles files_;
     IniSettingsStore settings_;
-    PrimaryScreen screen_;
+    SystemScreen screen_;
     ApplicationBusyCursor cursor_;
     DesktopTaskBar taskBar_;
     LockFileInstanceGuard instanceGuard_;

@@ -216,7 +216,7 @@ void ServicesTest::appFolders() {
 }
 
 void ServicesTest::screenTwipsAt96Dpi() {
-    const PrimaryScreen screen;
+    const SystemScreen screen;
     QCOMPARE(screen.widthTwips(), 12000.0);
     QCOMPARE(screen.heightTwips(), 9000.0);
 }
