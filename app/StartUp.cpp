@@ -53,7 +53,8 @@ bool StartUp::loadMainWindow() {
     if (!refuseSecondInstance())
         return false;
     state::DriveErrorReporter reporter(state_.report, services_.messageBoxes, services_.programExit);
-    if (!LocateAdData(arguments_, state_.location, services_.fileLister, services_.folders, reporter))
+    if (!LocateAdData(arguments_, state_.location, services_.fileLister, services_.folders, services_.drives,
+                      services_.paths, reporter))
         return false;
     sizeAndPlaceMainWindow();
     state_.view.ZoomState = QStringLiteral("1");

@@ -2,6 +2,7 @@
 
 #include "platform/DiskFileLister.h"
 #include "platform/DiskFiles.h"
+#include "platform/Mounts.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/Services.h"
 
@@ -9,7 +10,7 @@
 
 namespace platform {
 
-// The real services. Needs a QApplication; the drive table is read once, here.
+// The real services. Needs a QApplication.
 class RealServices {
 public:
     struct Options {
@@ -25,6 +26,8 @@ public:
 
 private:
     QtMessageBoxes messageBoxes_;
+    ProcSelfMounts mounts_;
+    DriveSource drives_;
     PathResolver paths_;
     DiskFileLister fileLister_;
     SystemAppFolders folders_;

@@ -13,12 +13,12 @@ QString madeFolder(const QTemporaryDir& root, const QString& relative) {
 
 } // namespace
 
-FakeServices::FakeServices(DriveTable drives)
-    : paths(std::move(drives)), fileLister(paths),
+FakeServices::FakeServices(DriveTable driveTable)
+    : paths(std::move(driveTable)), fileLister(paths),
       folders(madeFolder(root_, QStringLiteral("program")),
               madeFolder(root_, QStringLiteral("data/VantorAds"))),
-      files(paths), services_{messageBoxes, paths,     fileLister, folders, files,
-                              settings,     screen,    cursor,     taskBar, instanceGuard,
-                              printer,      clipboard, shell,      clock,   programExit} {}
+      files(paths), services_{messageBoxes, drives, paths,  fileLister, folders,       files,
+                              settings,     screen, cursor, taskBar,    instanceGuard, printer,
+                              clipboard,    shell,  clock,  programExit} {}
 
 } // namespace platform

@@ -15,6 +15,7 @@
 #include "platform/doubles/ScriptedFreeSpaceFiles.h"
 #include "platform/doubles/ScriptedInstanceGuard.h"
 #include "platform/doubles/ScriptedMessageBoxes.h"
+#include "platform/doubles/ScriptedMounts.h"
 
 #include <QTemporaryDir>
 
@@ -22,10 +23,11 @@ namespace platform {
 
 // All services as test doubles, except that paths, listings and files are the real ones working in a
 // temporary folder of their own: root()/program is the program folder, root()/data/VantorAds the local
-// copy folder (both made), and drive letters point wherever the test's drive table says.
+// copy folder (both made), and drive letters point wherever the test's drive table says. The letters hold
+// for the whole run unless the test makes them follow the scripted mounts.
 class FakeServices {
 public:
-    explicit FakeServices(DriveTable drives = {});
+    explicit FakeServices(DriveTable driveTable = {});
     FakeServices(const FakeServices&) = delete;
     FakeServices& operator=(const FakeServices&) = delete;
 
@@ -37,6 +39,8 @@ private:
 
 public:
     ScriptedMessageBoxes messageBoxes;
+    ScriptedMounts mounts;
+    DriveSource drives;
     PathResolver paths;
     DiskFileLister fileLister;
     FixedAppFolders folders;

@@ -1,4 +1,3 @@
-#include "ActingMessageBoxes.h"
 #include "StartUpFixture.h"
 
 #include "app/StartUp.h"
@@ -33,7 +32,7 @@ private slots:
     void localCopyWithoutDiscStillAsksForTheDisc();
     void scanSkipsEmptyLettersAndFindsUpperCaseDisc();
     void driveWithAdsFolderButNoJpegIsSkipped();
-    void retryAfterInsertingTheDisc();
+    void retryFindsADiscMountedMeanwhile();
     void cancelEndsWithoutMainWindow();
     void lockThatCannotBeMadeStartsAnyway();
 };
@@ -165,28 +164,23 @@ void StartUpTest::driveWithAdsFolderButNoJpegIsSkipped() {
     QCOMPARE(program.state().location.DocRoot, QStringLiteral("H:"));
 }
 
-void StartUpTest::retryAfterInsertingTheDisc() {
+void StartUpTest::retryFindsADiscMountedMeanwhile() {
     StartUpFixture f;
-    ActingMessageBoxes boxes;
-    boxes.expect(Reply::Retry);
-    boxes.onShow = [&] {
-        f.writeAd("cd/ads/70kxpe00.jpg");
-        f.setDrive('K', "cd");
-    };
-    platform::Services& s = f.fake().services();
-    platform::Services services{boxes,      s.paths,     s.fileLister, s.folders, s.files,
-                                s.settings, s.screen,    s.cursor,     s.taskBar, s.instanceGuard,
-                                s.printer,  s.clipboard, s.shell,      s.clock,   s.programExit};
-    program::Program program(services, {});
-    program.start();
-    program.startUp().finishSplash();
+    f.writeAd("cdrom/ads/70kxpe00.jpg");
+    const QString system = QStringLiteral("/dev/sda1 / ext4 rw 0 0\nproc /proc proc rw 0 0\n");
+    // The disc is mounted while the program asks for it: the second scan sees it.
+    f.fake().mounts.script({system, system + "/dev/sr0 " + f.folder("cdrom") + " iso9660 ro 0 0\n"});
+    f.fake().drives = platform::DriveSource(f.fake().mounts);
+    f.fake().messageBoxes.expect(Reply::Retry);
+    program::Program& program = f.startPastSplash();
+    const auto& boxes = f.fake().messageBoxes;
     QCOMPARE(int(boxes.shown().size()), 1);
     QCOMPARE(boxes.last().text, Va002Text);
     QCOMPARE(boxes.last().title, QStringLiteral("Vantor Ads - The Marketing of Roadmark"));
     QCOMPARE(boxes.last().buttons, MessageButtons::RetryCancel);
     QCOMPARE(boxes.last().icon, MessageIcon::None);
     QCOMPARE(program.state().report.MessageReply, QStringLiteral("4"));
-    QCOMPARE(program.state().location.DocRoot, QStringLiteral("K:"));
+    QCOMPARE(program.state().location.DocRoot, QStringLiteral("D:"));
     QVERIFY(program.mainWindow().isVisible());
     QVERIFY(!f.fake().programExit.ended());
 }
