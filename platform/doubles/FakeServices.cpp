@@ -13,8 +13,9 @@ QString madeFolder(const QTemporaryDir& root, const QString& relative) {
 
 } // namespace
 
-FakeServices::FakeServices(DriveTable driveTable)
-    : paths(std::move(driveTable)), fileLister(paths),
+FakeServices::FakeServices(DriveTable driveTable, std::chrono::milliseconds listingBound,
+                           DiskFileLister::FolderQuery listFolder)
+    : paths(std::move(driveTable)), fileLister(paths, listingBound, std::move(listFolder)),
       folders(madeFolder(root_, QStringLiteral("program")),
               madeFolder(root_, QStringLiteral("data/VantorAds"))),
       files(paths), services_{messageBoxes, drives, paths,  fileLister, folders,       files,

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <thread>
+
 using platform::MessageButtons;
 using platform::MessageIcon;
 namespace Reply = platform::Reply;
@@ -33,6 +35,7 @@ private slots:
     void scanSkipsEmptyLettersAndFindsUpperCaseDisc();
     void driveWithAdsFolderButNoJpegIsSkipped();
     void retryFindsADiscMountedMeanwhile();
+    void retryWaitsForASlowDrive();
     void cancelEndsWithoutMainWindow();
     void lockThatCannotBeMadeStartsAnyway();
 };
@@ -183,6 +186,24 @@ void StartUpTest::retryFindsADiscMountedMeanwhile() {
     QCOMPARE(program.state().location.DocRoot, QStringLiteral("D:"));
     QVERIFY(program.mainWindow().isVisible());
     QVERIFY(!f.fake().programExit.ended());
+}
+
+void StartUpTest::retryWaitsForASlowDrive() {
+    // Drive D: takes longer than the time bound to list its ads, as a disc spinning up does.
+    StartUpFixture f(std::chrono::milliseconds(300),
+                     [](const platform::PathResolver& paths, const QString& pattern) {
+                         if (pattern.startsWith(QLatin1String("D:")))
+                             std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                         return paths.list(pattern);
+                     });
+    f.writeAd("cd/ads/53kxpe00.jpg");
+    f.setDrive('D', "cd");
+    f.fake().messageBoxes.expect(Reply::Retry);
+    program::Program& program = f.startPastSplash();
+    // The first scan gave up on the drive; the Retry waited for the listing still running.
+    QCOMPARE(int(f.fake().messageBoxes.shown().size()), 1);
+    QCOMPARE(program.state().location.DocRoot, QStringLiteral("D:"));
+    QVERIFY(program.mainWindow().isVisible());
 }
 
 void StartUpTest::cancelEndsWithoutMainWindow() {
