@@ -43,9 +43,11 @@ InstanceClaim LockFileInstanceGuard::tryAcquire() {
     const QByteArray path = QFile::encodeName(path_);
     const int descriptor =
         ::open(path.constData(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
-    if (descriptor < 0)
+    if (descriptor < 0) {
+        const int error = errno;
         return InstanceClaim::unavailable(
-            QStringLiteral("cannot open the lock file %1: %2").arg(path_, systemError(errno)));
+            QStringLiteral("cannot open the lock file %1: %2").arg(path_, systemError(error)));
+    }
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
