@@ -2,6 +2,8 @@
 
 #include "catalog/FileLister.h"
 #include "platform/AppFolders.h"
+#include "platform/DriveSource.h"
+#include "platform/PathResolver.h"
 #include "state/DriveReport.h"
 
 namespace app {
@@ -20,6 +22,7 @@ bool isProgramFolderSwitch(const QStringList& arguments) {
 
 bool LocateAdData(const QStringList& arguments, state::DataLocation& location,
                   const catalog::FileLister& lister, const platform::AppFolders& folders,
+                  const platform::DriveSource& drives, platform::PathResolver& paths,
                   state::DriveErrorReporter& reporter) {
     if (isProgramFolderSwitch(arguments)) {
         location.AdRoot = folders.programFolder();
@@ -32,6 +35,8 @@ bool LocateAdData(const QStringList& arguments, state::DataLocation& location,
             location.AdRoot = localCopy;
 
         // The documents and the copy source always come from the disc, even when a local copy exists.
+        if (const auto table = drives.currentTable())
+            paths.setDrives(*table);
         for (const QChar letter : DriveLetters) {
             const QString drive = QString(letter) + QLatin1Char(':');
             if (anyListed(lister, drive + QStringLiteral("\\ads\\*.jpg"))) {

@@ -7,7 +7,9 @@ class FileLister;
 }
 namespace platform {
 class AppFolders;
-}
+class DriveSource;
+class PathResolver;
+} // namespace platform
 namespace state {
 class DriveErrorReporter;
 }
@@ -20,10 +22,12 @@ inline const QString DriveLetters = QStringLiteral("DEFGHIJKLMNOPQRSTUVWXYZ");
 // True only for the one switch that reads everything from the program folder: exactly "HWI".
 bool isProgramFolderSwitch(const QStringList& arguments);
 
-// Finds the ads and the documents at start. Returns false when the user gave up (the program has been
-// told to end), true when both roots are set.
+// Finds the ads and the documents at start. Each scan of the drives takes the drive letters afresh from
+// the drive source, so that a disc put in before a Retry is found. Returns false when the user gave up
+// (the program has been told to end), true when both roots are set.
 bool LocateAdData(const QStringList& arguments, state::DataLocation& location,
                   const catalog::FileLister& lister, const platform::AppFolders& folders,
+                  const platform::DriveSource& drives, platform::PathResolver& paths,
                   state::DriveErrorReporter& reporter);
 
 } // namespace app

@@ -12,6 +12,7 @@
 #include "ui/Units.h"
 
 #include <QAction>
+#include <QDebug>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -52,7 +53,8 @@ bool StartUp::loadMainWindow() {
     if (!refuseSecondInstance())
         return false;
     state::DriveErrorReporter reporter(state_.report, services_.messageBoxes, services_.programExit);
-    if (!LocateAdData(arguments_, state_.location, services_.fileLister, services_.folders, reporter))
+    if (!LocateAdData(arguments_, state_.location, services_.fileLister, services_.folders, services_.drives,
+                      services_.paths, reporter))
         return false;
     sizeAndPlaceMainWindow();
     state_.view.ZoomState = QStringLiteral("1");
@@ -60,7 +62,15 @@ bool StartUp::loadMainWindow() {
 }
 
 bool StartUp::refuseSecondInstance() {
-    if (services_.instanceGuard.tryAcquire())
+    const platform::InstanceClaim claim = services_.instanceGuard.tryAcquire();
+    using Outcome = platform::InstanceClaim::Outcome;
+    if (claim.outcome == Outcome::Unavailable) {
+        // A lock that cannot be made is no sign of another instance: the user still gets the program.
+        qWarning().noquote() << QStringLiteral("%1: starting without the single-instance lock: %2")
+                                    .arg(services_.folders.executableName(), claim.reason);
+        return true;
+    }
+    if (claim.outcome == Outcome::Acquired)
         return true;
     services_.messageBoxes.show({services_.folders.executableName() + QStringLiteral(" is already running!"),
                                  state::ApplicationTitle, platform::MessageButtons::Ok,
@@ -76,6 +86,10 @@ void StartUp::sizeAndPlaceMainWindow() {
     input.screenIs800x600 = state::IsScreenSize(screenWidth, screenHeight, 800, 600);
     input.screenWidthTwips = screenWidth;
     input.screenHeightTwips = screenHeight;
+    for (const QRect& screen : services_.screen.screenGeometries())
+        input.screens.push_back(
+            {double(ui::twipsFromPixels(screen.x())), double(ui::twipsFromPixels(screen.y())),
+             double(ui::twipsFromPixels(screen.width())), double(ui::twipsFromPixels(screen.height()))});
     input.design = DesignedMainWindow;
     const QRect image = mainWindow_.Image1->geometry();
     const QRect number = mainWindow_.Text1->geometry();

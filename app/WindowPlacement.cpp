@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace app {
 
@@ -26,10 +25,15 @@ double storedSize(const std::optional<QString>& text, double fallback, double mi
     return std::min(size, std::max(screen, minimum));
 }
 
-// A stored edge is kept within the screen, so that the window always opens where it can be seen.
-double storedEdge(const std::optional<QString>& text, double fallback, double size, double screen) {
-    const double edge = storedNumber(text).value_or(fallback);
-    return std::clamp(edge, 0.0, std::max(0.0, screen - std::min(size, screen)));
+bool overlaps(const TwipsGeometry& a, const TwipsGeometry& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+// An edge moved just far enough for the window to lie within the screen's span.
+double broughtBack(double edge, double size, double screenStart, double screenSize) {
+    return std::clamp(edge, screenStart,
+                      screenStart + std::max(0.0, screenSize - std::min(size, screenSize)));
 }
 
 } // namespace
@@ -50,8 +54,16 @@ Placement placeMainWindow(const PlacementInput& input) {
         g.width = input.computed.width;
         g.height = input.computed.height;
     }
-    g.left = storedEdge(input.stored.left, 0, g.width, input.screenWidthTwips);
-    g.top = storedEdge(input.stored.top, 0, g.height, input.screenHeightTwips);
+    g.left = storedNumber(input.stored.left).value_or(0);
+    g.top = storedNumber(input.stored.top).value_or(0);
+    if (std::any_of(input.screens.begin(), input.screens.end(),
+                    [&g](const TwipsGeometry& screen) { return overlaps(g, screen); }))
+        return placement;
+    const TwipsGeometry primary = input.screens.empty()
+                                      ? TwipsGeometry{0, 0, input.screenWidthTwips, input.screenHeightTwips}
+                                      : input.screens.front();
+    g.left = broughtBack(g.left, g.width, primary.left, primary.width);
+    g.top = broughtBack(g.top, g.height, primary.top, primary.height);
     return placement;
 }
 

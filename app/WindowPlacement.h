@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace app {
 
@@ -20,10 +21,11 @@ struct StoredPlacement {
 
 struct PlacementInput {
     bool screenIs800x600 = false;
-    double screenWidthTwips = 0;
+    double screenWidthTwips = 0; // the primary screen
     double screenHeightTwips = 0;
-    TwipsGeometry design;   // the window as designed, for values that cannot be read
-    TwipsGeometry computed; // the size fitted to the ad image and the ad number box
+    std::vector<TwipsGeometry> screens; // where every connected screen lies, the primary first
+    TwipsGeometry design;               // the window as designed, for values that cannot be read
+    TwipsGeometry computed;             // the size fitted to the ad image and the ad number box
     StoredPlacement stored;
 };
 
@@ -35,8 +37,10 @@ struct Placement {
 // A stored text as a single-precision number; nothing for text that is not a finite number.
 std::optional<double> storedNumber(const std::optional<QString>& text);
 
-// Sizes and places the main window at start. Stored values are trusted only as far as they keep the
-// window on the screen at a usable size; anything else falls back as an unreadable value would.
+// Sizes and places the main window at start. Stored sizes are trusted only as far as they give a usable
+// window no larger than the primary screen; anything else falls back as an unreadable value would. A
+// stored place is kept wherever the window shows on any connected screen, however little; only a window
+// that would lie off every screen is brought back onto the primary one.
 Placement placeMainWindow(const PlacementInput& input);
 
 // The smallest window the settings may ask for, in twips.

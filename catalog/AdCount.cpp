@@ -1,7 +1,7 @@
 #include "catalog/AdCount.h"
 
 #include "catalog/AdNaming.h"
-#include "catalog/ListedNames.h"
+#include "catalog/FolderFiles.h"
 
 namespace catalog {
 
@@ -20,13 +20,9 @@ int countAds(const std::string& firstAdPath, const FileLister& lister) {
     const std::string folder = base.substr(0, nameStart);
     const std::string stem = base.substr(nameStart);
 
-    const Listing listing = lister.list(folder + "*.jpg");
-    if (!listing.ok)
-        return 0;
-    const ListedNames names(listing.names);
-
+    const FolderFiles files(folder, lister);
     for (int n = HighestAdNumber; n >= 0; --n) {
-        if (names.contains(adPathText(stem, n)))
+        if (files.contains(adPathText(stem, n)))
             return n + 1;
     }
     return 0;

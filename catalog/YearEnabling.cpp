@@ -2,7 +2,7 @@
 
 #include "catalog/AdNaming.h"
 #include "catalog/Categories.h"
-#include "catalog/ListedNames.h"
+#include "catalog/FolderFiles.h"
 
 namespace catalog {
 
@@ -32,17 +32,13 @@ std::array<bool, YearButtonCount> enabledYearButtons(std::string_view key, const
         return enabled;
     }
 
-    const Listing listing = lister.list(adRoot + std::string(AdsFolder) + "*.jpg");
-    if (!listing.ok)
-        return enabled;
-    const ListedNames names(listing.names);
-
+    const FolderFiles files(adRoot + std::string(AdsFolder), lister);
     const int first = firstProbeYear(key);
     for (int i = 0; i < YearButtonCount; ++i) {
         const int yearNumber = first + i;
         const std::string firstAdName = std::to_string(yearNumber) + "pe" + std::string(key) + "00.jpg";
         const int button = buttonOfYearNumber(yearNumber);
-        if (button >= 0 && button < YearButtonCount && names.contains(firstAdName))
+        if (button >= 0 && button < YearButtonCount && files.contains(firstAdName))
             enabled[static_cast<std::size_t>(button)] = true;
     }
     return enabled;

@@ -2,21 +2,18 @@
 
 #include "platform/PathResolver.h"
 
-#include <QSet>
+#include <QCoreApplication>
+#include <QHash>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 
 namespace platform {
 
-template <typename Result> struct BoundedProbe<Result>::Shared {
-    mutable std::mutex mutex;
-    QSet<QString> hanging;
-};
+template <typename Result> struct BoundedProbe<Result>::Run {
+    explicit Run(QString asked) : request(std::move(asked)) {}
 
-namespace {
-
-template <typename Result> struct Run {
+    const QString request;
     std::mutex mutex;
     std::condition_variable finished;
     bool done = false;
@@ -24,23 +21,64 @@ template <typename Result> struct Run {
     std::optional<Result> result;
 };
 
+template <typename Result> struct BoundedProbe<Result>::Shared {
+    mutable std::mutex mutex;
+    QHash<QString, std::shared_ptr<Run>> overran;
+};
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Nearly every answer comes within moments; until then nothing else runs, exactly as without a worker.
+constexpr std::chrono::milliseconds QuietWait{50};
+// How often the windows get to paint while a slow answer is awaited.
+constexpr std::chrono::milliseconds PaintInterval{15};
+
+template <typename Run> bool waitUntilDone(Run& run, Clock::time_point deadline) {
+    std::unique_lock lock(run.mutex);
+    const auto isDone = [&run] { return run.done; };
+    if (run.finished.wait_until(lock, std::min(deadline, Clock::now() + QuietWait), isDone))
+        return true;
+    while (Clock::now() < deadline) {
+        lock.unlock();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        lock.lock();
+        if (run.finished.wait_until(lock, std::min(deadline, Clock::now() + PaintInterval), isDone))
+            return true;
+    }
+    return run.done;
+}
+
 } // namespace
 
 template <typename Result>
 BoundedProbe<Result>::BoundedProbe(std::chrono::milliseconds bound)
     : bound_(bound), shared_(std::make_shared<Shared>()) {}
 
-template <typename Result> bool BoundedProbe<Result>::isHanging(const QString& key) const {
+template <typename Result>
+std::shared_ptr<typename BoundedProbe<Result>::Run> BoundedProbe<Result>::overrun(const QString& key) const {
     std::lock_guard lock(shared_->mutex);
-    return shared_->hanging.contains(key);
+    return shared_->overran.value(key);
+}
+
+template <typename Result> bool BoundedProbe<Result>::isHanging(const QString& key) const {
+    return overrun(key) != nullptr;
 }
 
 template <typename Result>
-std::optional<Result> BoundedProbe<Result>::run(const QString& key, std::function<Result()> query) const {
-    if (isHanging(key))
-        return std::nullopt;
+std::optional<Result> BoundedProbe<Result>::run(const QString& key, const QString& request,
+                                                std::function<Result()> query) const {
+    if (const std::shared_ptr<Run> earlier = overrun(key)) {
+        if (!waitUntilDone(*earlier, Clock::now() + bound_))
+            return std::nullopt;
+        if (earlier->request == request) {
+            std::lock_guard lock(earlier->mutex);
+            return earlier->result;
+        }
+    }
 
-    auto run = std::make_shared<Run<Result>>();
+    auto run = std::make_shared<Run>(request);
     // The thread owns everything it touches, so it may outlive this probe and its caller safely.
     std::thread([run, shared = shared_, key, query = std::move(query)] {
         Result result = query();
@@ -49,17 +87,19 @@ std::optional<Result> BoundedProbe<Result>::run(const QString& key, std::functio
         run->done = true;
         if (run->abandoned) {
             std::lock_guard sharedLock(shared->mutex);
-            shared->hanging.remove(key);
+            if (shared->overran.value(key) == run)
+                shared->overran.remove(key);
         }
         run->finished.notify_all();
     }).detach();
 
-    std::unique_lock lock(run->mutex);
-    if (run->finished.wait_for(lock, bound_, [&] { return run->done; }))
+    waitUntilDone(*run, Clock::now() + bound_);
+    std::lock_guard lock(run->mutex);
+    if (run->done)
         return std::move(run->result);
     run->abandoned = true;
     std::lock_guard sharedLock(shared_->mutex);
-    shared_->hanging.insert(key);
+    shared_->overran.insert(key, run);
     return std::nullopt;
 }
 

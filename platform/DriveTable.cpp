@@ -1,6 +1,5 @@
 #include "platform/DriveTable.h"
 
-#include <QFile>
 #include <QList>
 #include <algorithm>
 
@@ -115,20 +114,6 @@ DriveTable DriveTable::fromSources(const std::optional<QString>& environmentValu
     if (environmentValue)
         return fromEnvironmentText(*environmentValue);
     return fromMountsText(mountsText);
-}
-
-DriveTable DriveTable::detect() {
-    std::optional<QString> environmentValue;
-    if (qEnvironmentVariableIsSet("VANTORADS_DRIVES"))
-        environmentValue = qEnvironmentVariable("VANTORADS_DRIVES");
-    QString mounts;
-    if (!environmentValue) {
-        // /proc files report a size of 0, so read until the end rather than by size.
-        QFile file(QStringLiteral("/proc/self/mounts"));
-        if (file.open(QIODevice::ReadOnly | QIODevice::Text))
-            mounts = QString::fromUtf8(file.readAll());
-    }
-    return fromSources(environmentValue, mounts);
 }
 
 } // namespace platform

@@ -31,8 +31,6 @@ public:
     // The whole decision: a set VANTORADS_DRIVES value (even an empty one) is the table; otherwise the
     // mounts.
     static DriveTable fromSources(const std::optional<QString>& environmentValue, QStringView mountsText);
-    // The table of this machine, from VANTORADS_DRIVES or /proc/self/mounts.
-    static DriveTable detect();
 
     friend bool operator==(const DriveTable&, const DriveTable&) = default;
 

@@ -102,7 +102,9 @@ FolderListing PathResolver::list(const QString& patternPathText) const {
         listing.error = QStringLiteral("The folder %1 cannot be read.").arg(*folder);
         return listing;
     }
-    const QFileInfoList entries = QDir(*folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::NoSort);
+    // Names beginning with a dot are hidden files here, such as the "._63kxpe00.jpg" companions that some
+    // copies of the disc carry; they are no ads.
+    const QFileInfoList entries = QDir(*folder).entryInfoList(QDir::Files, QDir::NoSort);
     for (const QFileInfo& entry : entries) {
         if (entry.isFile() && matchesWildcard(pattern, entry.fileName()))
             listing.names.append(entry.fileName());

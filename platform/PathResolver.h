@@ -30,7 +30,8 @@ public:
     // The native path, or nothing when the text starts with a drive letter that stands for no folder.
     // Components that exist nowhere keep their spelling, so the result can name a file still to be made.
     std::optional<QString> resolve(const QString& pathText) const;
-    // The ordinary files (no folders) whose names match the wildcard last component of the text, sorted.
+    // The ordinary files (no folders, no hidden files) whose names match the wildcard last component of the
+    // text, sorted.
     FolderListing list(const QString& patternPathText) const;
 
     // True when the text starts with a drive letter and a colon.

@@ -2,6 +2,7 @@
 
 #include "platform/DiskFileLister.h"
 #include "platform/DiskFiles.h"
+#include "platform/Mounts.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/Services.h"
 
@@ -9,7 +10,7 @@
 
 namespace platform {
 
-// The real services. Needs a QApplication; the drive table is read once, here.
+// The real services. Needs a QApplication.
 class RealServices {
 public:
     struct Options {
@@ -25,12 +26,14 @@ public:
 
 private:
     QtMessageBoxes messageBoxes_;
+    ProcSelfMounts mounts_;
+    DriveSource drives_;
     PathResolver paths_;
     DiskFileLister fileLister_;
     SystemAppFolders folders_;
     DiskFiles files_;
     IniSettingsStore settings_;
-    PrimaryScreen screen_;
+    SystemScreen screen_;
     ApplicationBusyCursor cursor_;
     DesktopTaskBar taskBar_;
     LockFileInstanceGuard instanceGuard_;

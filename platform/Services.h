@@ -5,6 +5,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
+#include "platform/DriveSource.h"
 #include "platform/Files.h"
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBoxes.h"
@@ -22,6 +23,7 @@ namespace platform {
 // Everything the program asks of the operating system, built once by the composition root and handed down.
 struct Services {
     MessageBoxes& messageBoxes;
+    DriveSource& drives;
     PathResolver& paths;
     catalog::FileLister& fileLister;
     AppFolders& folders;

@@ -1,8 +1,7 @@
 #include "view/AdStepping.h"
 
 #include "catalog/AdNaming.h"
-#include "catalog/FileLister.h"
-#include "catalog/ListedNames.h"
+#include "catalog/FolderFiles.h"
 #include "catalog/Stepping.h"
 #include "platform/BusyCursor.h"
 #include "platform/PathResolver.h"
@@ -18,32 +17,27 @@
 
 #include <QLineEdit>
 
-#include <optional>
-
 namespace view {
 
 namespace {
 
 // The files of the year's folder, listed once per step: a number without a file is a failed load, and
-// is skipped without looking for it on the disc again. Without a listing every number is tried.
+// is skipped without looking for it on the disc again. Without a listing each number is asked for.
 class YearFolder {
 public:
-    YearFolder(const std::string& base, const catalog::FileLister& lister) {
-        const std::size_t slash = base.rfind('\\');
-        const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-        stem_ = base.substr(nameStart);
-        const catalog::Listing listing = lister.list(base.substr(0, nameStart) + "*.jpg");
-        if (listing.ok)
-            names_.emplace(listing.names);
-    }
+    YearFolder(const std::string& base, const catalog::FileLister& lister)
+        : stem_(base.substr(nameStart(base))), files_(base.substr(0, nameStart(base)), lister) {}
 
-    bool mayHold(int adNumber) const {
-        return !names_ || names_->contains(catalog::adPathText(stem_, adNumber));
-    }
+    bool mayHold(int adNumber) const { return files_.contains(catalog::adPathText(stem_, adNumber)); }
 
 private:
+    static std::size_t nameStart(const std::string& base) {
+        const std::size_t slash = base.rfind('\\');
+        return slash == std::string::npos ? 0 : slash + 1;
+    }
+
     std::string stem_;
-    std::optional<catalog::ListedNames> names_;
+    catalog::FolderFiles files_;
 };
 
 } // namespace

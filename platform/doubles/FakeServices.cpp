@@ -13,12 +13,13 @@ QString madeFolder(const QTemporaryDir& root, const QString& relative) {
 
 } // namespace
 
-FakeServices::FakeServices(DriveTable drives)
-    : paths(std::move(drives)), fileLister(paths),
+FakeServices::FakeServices(DriveTable driveTable, std::chrono::milliseconds listingBound,
+                           DiskFileLister::FolderQuery listFolder)
+    : paths(std::move(driveTable)), fileLister(paths, listingBound, std::move(listFolder)),
       folders(madeFolder(root_, QStringLiteral("program")),
               madeFolder(root_, QStringLiteral("data/VantorAds"))),
-      files(paths), services_{messageBoxes, paths,  fileLister,  folders,       files,   settings,
-                              screen,       cursor, taskBar,     instanceGuard, printer, clipboard,
-                              shell,        clock,  programExit, sessionEnd} {}
+      files(paths), services_{messageBoxes, drives, paths,  fileLister, folders,       files,
+                              settings,     screen, cursor, taskBar,    instanceGuard, printer,
+                              clipboard,    shell,  clock,  programExit, sessionEnd} {}
 
 } // namespace platform

@@ -15,6 +15,7 @@
 #include "platform/doubles/ScriptedFreeSpaceFiles.h"
 #include "platform/doubles/ScriptedInstanceGuard.h"
 #include "platform/doubles/ScriptedMessageBoxes.h"
+#include "platform/doubles/ScriptedMounts.h"
 
 #include <QTemporaryDir>
 
@@ -22,10 +23,14 @@ namespace platform {
 
 // All services as test doubles, except that paths, listings and files are the real ones working in a
 // temporary folder of their own: root()/program is the program folder, root()/data/VantorAds the local
-// copy folder (both made), and drive letters point wherever the test's drive table says.
+// copy folder (both made), and drive letters point wherever the test's drive table says. The letters hold
+// for the whole run unless the test makes them follow the scripted mounts. Listings on drive letters run
+// under the given bound and through the given query, so that a test can make a drive slow.
 class FakeServices {
 public:
-    explicit FakeServices(DriveTable drives = {});
+    explicit FakeServices(DriveTable driveTable = {},
+                          std::chrono::milliseconds listingBound = DiskFileLister::defaultBound,
+                          DiskFileLister::FolderQuery listFolder = &PathResolver::list);
     FakeServices(const FakeServices&) = delete;
     FakeServices& operator=(const FakeServices&) = delete;
 
@@ -37,6 +42,8 @@ private:
 
 public:
     ScriptedMessageBoxes messageBoxes;
+    ScriptedMounts mounts;
+    DriveSource drives;
     PathResolver paths;
     DiskFileLister fileLister;
     FixedAppFolders folders;

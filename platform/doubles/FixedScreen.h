@@ -4,6 +4,7 @@
 
 namespace platform {
 
+// One primary screen of the given size at the desktop's origin, unless the test lays out screens itself.
 class FixedScreen : public Screen {
 public:
     FixedScreen(double widthTwips = 12000, double heightTwips = 9000)
@@ -12,12 +13,19 @@ public:
         width_ = widthTwips;
         height_ = heightTwips;
     }
+    void setScreenGeometries(QList<QRect> geometries) { geometries_ = std::move(geometries); }
     double widthTwips() const override { return width_; }
     double heightTwips() const override { return height_; }
+    QList<QRect> screenGeometries() const override {
+        if (!geometries_.isEmpty())
+            return geometries_;
+        return {QRect(0, 0, int(width_ / 15), int(height_ / 15))};
+    }
 
 private:
     double width_;
     double height_;
+    QList<QRect> geometries_;
 };
 
 } // namespace platform

@@ -17,6 +17,10 @@
 class StartUpFixture {
 public:
     StartUpFixture() : fake_(std::make_unique<platform::FakeServices>()) {}
+    // Drive listings under a time bound of the test's own, through a query of its own (a slow drive).
+    StartUpFixture(std::chrono::milliseconds listingBound, platform::DiskFileLister::FolderQuery listFolder)
+        : fake_(std::make_unique<platform::FakeServices>(platform::DriveTable(), listingBound,
+                                                         std::move(listFolder))) {}
 
     platform::FakeServices& fake() { return *fake_; }
 

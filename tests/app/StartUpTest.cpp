@@ -1,4 +1,3 @@
-#include "ActingMessageBoxes.h"
 #include "StartUpFixture.h"
 
 #include "app/StartUp.h"
@@ -8,6 +7,8 @@
 #include <QAction>
 #include <QSignalSpy>
 #include <QTimer>
+
+#include <thread>
 
 using platform::MessageButtons;
 using platform::MessageIcon;
@@ -33,8 +34,10 @@ private slots:
     void localCopyWithoutDiscStillAsksForTheDisc();
     void scanSkipsEmptyLettersAndFindsUpperCaseDisc();
     void driveWithAdsFolderButNoJpegIsSkipped();
-    void retryAfterInsertingTheDisc();
+    void retryFindsADiscMountedMeanwhile();
+    void retryWaitsForASlowDrive();
     void cancelEndsWithoutMainWindow();
+    void lockThatCannotBeMadeStartsAnyway();
 };
 
 void StartUpTest::splashForThreeSecondsThenMainWindow() {
@@ -65,7 +68,7 @@ void StartUpTest::secondInstanceIsTurnedAway() {
     StartUpFixture f;
     f.writeAd("cd/ads/53kxpe00.jpg");
     f.setDrive('D', "cd");
-    f.fake().instanceGuard.setAlreadyRunning(true);
+    f.fake().instanceGuard.setClaim(platform::InstanceClaim::heldByAnother());
     f.fake().messageBoxes.expect(Reply::Ok);
     program::Program& program = f.startPastSplash();
 
@@ -155,7 +158,8 @@ void StartUpTest::driveWithAdsFolderButNoJpegIsSkipped() {
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("no pictures here");
     text.close();
-    f.folder("notads/ads/53kxpe00.jpg"); // a folder named like an ad is no ad
+    f.folder("notads/ads/53kxpe00.jpg");    // a folder named like an ad is no ad
+    f.writeAd("notads/ads/._53kxpe00.jpg"); // nor is a hidden file
     f.setDrive('D', "notads");
     f.writeAd("cd/ads/99kxpe00.jpg");
     f.setDrive('H', "cd");
@@ -163,30 +167,43 @@ void StartUpTest::driveWithAdsFolderButNoJpegIsSkipped() {
     QCOMPARE(program.state().location.DocRoot, QStringLiteral("H:"));
 }
 
-void StartUpTest::retryAfterInsertingTheDisc() {
+void StartUpTest::retryFindsADiscMountedMeanwhile() {
     StartUpFixture f;
-    ActingMessageBoxes boxes;
-    boxes.expect(Reply::Retry);
-    boxes.onShow = [&] {
-        f.writeAd("cd/ads/70kxpe00.jpg");
-        f.setDrive('K', "cd");
-    };
-    platform::Services& s = f.fake().services();
-    platform::Services services{boxes,      s.paths,     s.fileLister, s.folders, s.files,
-                                s.settings, s.screen,    s.cursor,     s.taskBar, s.instanceGuard,
-                                s.printer,  s.clipboard, s.shell,      s.clock,   s.programExit, s.sessionEnd};
-    program::Program program(services, {});
-    program.start();
-    program.startUp().finishSplash();
+    f.writeAd("cdrom/ads/70kxpe00.jpg");
+    const QString system = QStringLiteral("/dev/sda1 / ext4 rw 0 0\nproc /proc proc rw 0 0\n");
+    // The disc is mounted while the program asks for it: the second scan sees it.
+    f.fake().mounts.script({system, system + "/dev/sr0 " + f.folder("cdrom") + " iso9660 ro 0 0\n"});
+    f.fake().drives = platform::DriveSource(f.fake().mounts);
+    f.fake().messageBoxes.expect(Reply::Retry);
+    program::Program& program = f.startPastSplash();
+    const auto& boxes = f.fake().messageBoxes;
     QCOMPARE(int(boxes.shown().size()), 1);
     QCOMPARE(boxes.last().text, Va002Text);
     QCOMPARE(boxes.last().title, QStringLiteral("Vantor Ads - The Marketing of Roadmark"));
     QCOMPARE(boxes.last().buttons, MessageButtons::RetryCancel);
     QCOMPARE(boxes.last().icon, MessageIcon::None);
     QCOMPARE(program.state().report.MessageReply, QStringLiteral("4"));
-    QCOMPARE(program.state().location.DocRoot, QStringLiteral("K:"));
+    QCOMPARE(program.state().location.DocRoot, QStringLiteral("D:"));
     QVERIFY(program.mainWindow().isVisible());
     QVERIFY(!f.fake().programExit.ended());
+}
+
+void StartUpTest::retryWaitsForASlowDrive() {
+    // Drive D: takes longer than the time bound to list its ads, as a disc spinning up does.
+    StartUpFixture f(std::chrono::milliseconds(300),
+                     [](const platform::PathResolver& paths, const QString& pattern) {
+                         if (pattern.startsWith(QLatin1String("D:")))
+                             std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                         return paths.list(pattern);
+                     });
+    f.writeAd("cd/ads/53kxpe00.jpg");
+    f.setDrive('D', "cd");
+    f.fake().messageBoxes.expect(Reply::Retry);
+    program::Program& program = f.startPastSplash();
+    // The first scan gave up on the drive; the Retry waited for the listing still running.
+    QCOMPARE(int(f.fake().messageBoxes.shown().size()), 1);
+    QCOMPARE(program.state().location.DocRoot, QStringLiteral("D:"));
+    QVERIFY(program.mainWindow().isVisible());
 }
 
 void StartUpTest::cancelEndsWithoutMainWindow() {
@@ -198,6 +215,20 @@ void StartUpTest::cancelEndsWithoutMainWindow() {
     QVERIFY(f.fake().programExit.ended());
     QVERIFY(!program.mainWindow().isVisible());
     QVERIFY(f.fake().settings.writes().empty());
+}
+
+void StartUpTest::lockThatCannotBeMadeStartsAnyway() {
+    StartUpFixture f;
+    f.writeAd("cd/ads/53kxpe00.jpg");
+    f.setDrive('D', "cd");
+    f.fake().instanceGuard.setClaim(platform::InstanceClaim::unavailable(
+        QStringLiteral("cannot open /run/VantorAds.lock: Read-only file system")));
+    QTest::ignoreMessage(QtWarningMsg, "VantorAds: starting without the single-instance lock: cannot open "
+                                       "/run/VantorAds.lock: Read-only file system");
+    program::Program& program = f.startPastSplash();
+    QVERIFY(program.mainWindow().isVisible());
+    QVERIFY(f.fake().messageBoxes.shown().empty());
+    QVERIFY(!f.fake().programExit.ended());
 }
 
 QTEST_MAIN(StartUpTest)

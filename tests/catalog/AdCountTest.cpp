@@ -74,11 +74,23 @@ TEST(AdCount, FilesOfAnotherFolderDoNotCount) {
     EXPECT_EQ(catalog::countAds(FirstAd, lister), 0);
 }
 
-TEST(AdCount, FailedListingFindsNothing) {
+TEST(AdCount, FailedListingAsksForEachFileFromTheTop) {
+    FakeFileLister lister;
+    lister.addFolder("E:\\ads\\", {"63kxpe00.jpg", "63KXPE02.JPG", "63kxpe98.jpg.txt"});
+    lister.failFolder("E:\\ads\\");
+    EXPECT_EQ(catalog::countAds(FirstAd, lister), 3);
+    const std::vector<std::string>& asked = lister.requests();
+    ASSERT_EQ(asked.size(), 1u + 99u); // the listing, then 100 down to 2
+    EXPECT_EQ(asked[1], "E:\\ads\\63kxpe100.jpg");
+    EXPECT_EQ(asked.back(), "E:\\ads\\63kxpe02.jpg");
+}
+
+TEST(AdCount, DriveThatStopsAnsweringIsAskedOnce) {
     FakeFileLister lister;
     lister.addFolder("E:\\ads\\", {"63kxpe00.jpg"});
-    lister.failFolder("E:\\ads\\");
+    lister.silenceFolder("E:\\ads\\");
     EXPECT_EQ(catalog::countAds(FirstAd, lister), 0);
+    EXPECT_EQ(lister.requests(), (std::vector<std::string>{"E:\\ads\\*.jpg", "E:\\ads\\63kxpe100.jpg"}));
 }
 
 TEST(AdCount, PathsTooShortForAStemStillProbeTheirFolder) {

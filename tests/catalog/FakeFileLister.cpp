@@ -28,6 +28,12 @@ bool matchesFrom(const std::string& pattern, std::size_t p, const std::string& n
     return matchesFrom(pattern, p + 1, name, n + 1);
 }
 
+std::pair<std::string, std::string> splitFolder(const std::string& pathText) {
+    const std::size_t slash = pathText.rfind('\\');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    return {folded(pathText.substr(0, nameStart)), pathText.substr(nameStart)};
+}
+
 } // namespace
 
 bool wildcardMatches(const std::string& pattern, const std::string& name) {
@@ -45,12 +51,14 @@ void FakeFileLister::failFolder(const std::string& folder, int times) {
     m_failuresLeft[folded(folder)] = times;
 }
 
+void FakeFileLister::silenceFolder(const std::string& folder) {
+    m_silent.insert(folded(folder));
+    failFolder(folder);
+}
+
 catalog::Listing FakeFileLister::list(const std::string& patternPathText) const {
     m_requests.push_back(patternPathText);
-    const std::size_t slash = patternPathText.rfind('\\');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::string folder = folded(patternPathText.substr(0, nameStart));
-    const std::string pattern = patternPathText.substr(nameStart);
+    const auto [folder, pattern] = splitFolder(patternPathText);
 
     const auto failing = m_failuresLeft.find(folder);
     if (failing != m_failuresLeft.end() && failing->second != 0) {
@@ -69,4 +77,19 @@ catalog::Listing FakeFileLister::list(const std::string& patternPathText) const 
             listing.names.push_back(name);
     }
     return listing;
+}
+
+catalog::Presence FakeFileLister::probe(const std::string& pathText) const {
+    m_requests.push_back(pathText);
+    const auto [folder, name] = splitFolder(pathText);
+    if (m_silent.count(folder) != 0)
+        return catalog::Presence::NoAnswer;
+    const auto found = m_folders.find(folder);
+    if (found != m_folders.end()) {
+        for (const std::string& file : found->second) {
+            if (folded(file) == folded(name))
+                return catalog::Presence::Present;
+        }
+    }
+    return catalog::Presence::Absent;
 }

@@ -3,6 +3,7 @@
 #include "catalog/FileLister.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,16 +14,22 @@ public:
     static constexpr int Always = -1;
 
     void addFolder(const std::string& folder, const std::vector<std::string>& names = {});
-    // The next `times` listings of the folder fail (Always: every one).
+    // The next `times` listings of the folder fail (Always: every one); questions for single files are
+    // still answered.
     void failFolder(const std::string& folder, int times = Always);
+    // The folder's drive answers no question at all, as a drive that hangs.
+    void silenceFolder(const std::string& folder);
 
     catalog::Listing list(const std::string& patternPathText) const override;
+    catalog::Presence probe(const std::string& pathText) const override;
 
+    // Every listing pattern and every probed path, in order.
     const std::vector<std::string>& requests() const { return m_requests; }
 
 private:
     std::map<std::string, std::vector<std::string>> m_folders;
     mutable std::map<std::string, int> m_failuresLeft;
+    std::set<std::string> m_silent;
     mutable std::vector<std::string> m_requests;
 };
 

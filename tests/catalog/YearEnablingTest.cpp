@@ -114,14 +114,21 @@ TEST(YearEnabling, ListsTheAdsFolderOnce) {
     EXPECT_EQ(lister.requests(), std::vector<std::string>{"E:\\ads\\*.jpg"});
 }
 
-TEST(YearEnabling, FailedListingOffersNothing) {
-    for (const char* key : {"kx", "pe", "to", ""}) {
-        SCOPED_TRACE(key);
-        FakeFileLister lister;
-        lister.addFolder(AdsFolder, {"53pekx00.jpg", "62pepe00.jpg", "67peto00.jpg", "53pe00.jpg"});
-        lister.failFolder(AdsFolder);
-        EXPECT_TRUE(enabledSet(catalog::enabledYearButtons(key, Root, lister)).empty());
-    }
+TEST(YearEnabling, FailedListingAsksForEachYearsFirstAd) {
+    FakeFileLister lister;
+    lister.addFolder(AdsFolder, {"62pepe00.jpg", "70PEPE00.JPG", "64pepe01.jpg"});
+    lister.failFolder(AdsFolder);
+    EXPECT_EQ(enabledSet(catalog::enabledYearButtons("pe", Root, lister)), (std::set<int>{9, 17}));
+    ASSERT_GT(lister.requests().size(), 1u);
+    EXPECT_EQ(lister.requests()[1], "E:\\ads\\62pepe00.jpg");
+}
+
+TEST(YearEnabling, DriveThatStopsAnsweringIsAskedOnce) {
+    FakeFileLister lister;
+    lister.addFolder(AdsFolder, {"53pekx00.jpg"});
+    lister.silenceFolder(AdsFolder);
+    EXPECT_TRUE(enabledSet(catalog::enabledYearButtons("kx", Root, lister)).empty());
+    EXPECT_EQ(lister.requests(), (std::vector<std::string>{"E:\\ads\\*.jpg", "E:\\ads\\53pekx00.jpg"}));
 }
 
 TEST(YearEnabling, FilesInAnotherRootDoNotCount) {

@@ -16,7 +16,7 @@ private slots:
         // Qt 6 may scale such a screen to 640 x 480 device-independent pixels at 96 DPI; the twips are the
         // same.
         QCOMPARE(screen->size().width() * 1440.0 / screen->logicalDotsPerInch(), 9600.0);
-        const PrimaryScreen primary;
+        const SystemScreen primary;
         QCOMPARE(primary.widthTwips(), 9600.0);
         QCOMPARE(primary.heightTwips(), 7200.0);
         QVERIFY(primary.widthTwips() != 800 * 15);

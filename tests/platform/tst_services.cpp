@@ -31,8 +31,10 @@
 #include <csignal>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace platform;
+using Outcome = InstanceClaim::Outcome;
 
 class ServicesTest : public QObject {
     Q_OBJECT
@@ -61,7 +63,8 @@ private slots:
     void guardRestoresOnEarlyReturnAndException();
 
     void instanceGuard();
-    void staleLockIsTakenOver();
+    void lockTroubleIsNoOtherInstance_data();
+    void lockTroubleIsNoOtherInstance();
 
     void printJobsToPdf();
 
@@ -252,7 +255,7 @@ void ServicesTest::appFolders() {
 }
 
 void ServicesTest::screenTwipsAt96Dpi() {
-    const PrimaryScreen screen;
+    const SystemScreen screen;
     QCOMPARE(screen.widthTwips(), 12000.0);
     QCOMPARE(screen.heightTwips(), 9000.0);
 }
@@ -298,44 +301,74 @@ void ServicesTest::guardRestoresOnEarlyReturnAndException() {
 void ServicesTest::instanceGuard() {
     QTemporaryDir dir;
     const QString lockPath = dir.filePath(QStringLiteral("VantorAds.lock"));
-    {
-        QLockFile other(lockPath);
-        QVERIFY(other.tryLock(0));
-        LockFileInstanceGuard guard(lockPath);
-        QVERIFY(!guard.tryAcquire());
-        other.unlock();
-        QVERIFY(guard.tryAcquire());
-        QVERIFY(guard.tryAcquire()); // already ours
-        LockFileInstanceGuard second(lockPath);
-        QVERIFY(!second.tryAcquire());
-        guard.release();
-        QVERIFY(second.tryAcquire());
-    }
-    QVERIFY(!QFile::exists(lockPath));
+    LockFileInstanceGuard first(lockPath);
+    QCOMPARE(first.tryAcquire().outcome, Outcome::Acquired);
+    QCOMPARE(first.tryAcquire().outcome, Outcome::Acquired); // already ours
+    LockFileInstanceGuard second(lockPath);
+    QCOMPARE(second.tryAcquire().outcome, Outcome::HeldByAnother);
+    first.release();
+    QCOMPARE(second.tryAcquire().outcome, Outcome::Acquired);
 
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     QCOMPARE(LockFileInstanceGuard::defaultLockFilePath(),
              runtime.isEmpty() ? QDir::tempPath() + "/VantorAds.lock" : runtime + "/VantorAds.lock");
 }
 
-void ServicesTest::staleLockIsTakenOver() {
+void ServicesTest::lockTroubleIsNoOtherInstance_data() {
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<int>("outcome");
+    const int acquired = int(Outcome::Acquired);
+    const int unavailable = int(Outcome::Unavailable);
+    QTest::newRow("empty lock file") << "empty" << acquired;
+    QTest::newRow("garbage in the lock file") << "garbage" << acquired;
+    QTest::newRow("number of a process long gone") << "dead" << acquired;
+    QTest::newRow("lock file left read-only") << "read-only file" << acquired;
+    QTest::newRow("a folder in its place") << "folder" << unavailable;
+    QTest::newRow("runtime folder missing") << "missing" << unavailable;
+    // Root may write anywhere, so there the folder is no trouble at all.
+    QTest::newRow("read-only runtime folder")
+        << "read-only folder" << (::geteuid() == 0 ? acquired : unavailable);
+}
+
+void ServicesTest::lockTroubleIsNoOtherInstance() {
+    QFETCH(QString, trouble);
+    QFETCH(int, outcome);
     QTemporaryDir dir;
-    const QString lockPath = dir.filePath(QStringLiteral("VantorAds.lock"));
-    // A process number no process can have: above the system's limit.
-    QFile pidMax(QStringLiteral("/proc/sys/kernel/pid_max"));
-    QVERIFY(pidMax.open(QIODevice::ReadOnly));
-    const qint64 deadPid = pidMax.readAll().trimmed().toLongLong() + 1;
-    {
+    const QString runtime = dir.filePath(QStringLiteral("run"));
+    QVERIFY(QDir().mkpath(runtime));
+    const QString lockPath = runtime + QStringLiteral("/VantorAds.lock");
+    auto writeLock = [&](const QByteArray& content) {
         QFile lock(lockPath);
         QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(deadPid) + "\nVantorAds\n" + QSysInfo::machineHostName().toUtf8() +
-                   "\n");
-    }
+        lock.write(content);
+    };
+    if (trouble == u"empty")
+        writeLock({});
+    else if (trouble == u"garbage")
+        writeLock(QByteArray("\0\xff garbage\n", 11));
+    else if (trouble == u"dead")
+        writeLock("2147483647\nVantorAds\nsomehost\n");
+    else if (trouble == u"read-only file") {
+        writeLock("1\n");
+        QVERIFY(QFile::setPermissions(lockPath, QFileDevice::ReadOwner));
+    } else if (trouble == u"folder")
+        QVERIFY(QDir().mkpath(lockPath));
+    else if (trouble == u"missing")
+        QVERIFY(QDir(runtime).removeRecursively());
+    else if (trouble == u"read-only folder")
+        QVERIFY(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
     LockFileInstanceGuard guard(lockPath);
-    QVERIFY(guard.tryAcquire());
-    QFile lock(lockPath);
-    QVERIFY(lock.open(QIODevice::ReadOnly));
-    QCOMPARE(lock.readLine().trimmed().toLongLong(), QCoreApplication::applicationPid());
+    const InstanceClaim claim = guard.tryAcquire();
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(int(claim.outcome), outcome);
+    if (claim.outcome == Outcome::Unavailable) {
+        QVERIFY2(claim.reason.contains(lockPath), qPrintable(claim.reason));
+        return;
+    }
+    // Taken over, and held: a second instance is turned away.
+    LockFileInstanceGuard second(lockPath);
+    QCOMPARE(second.tryAcquire().outcome, Outcome::HeldByAnother);
 }
 
 void ServicesTest::printJobsToPdf() {
@@ -445,8 +478,8 @@ void ServicesTest::fakeServicesWorkInATemporaryFolder() {
 
     services.programExit.endNow();
     QVERIFY(fake.programExit.ended());
-    fake.instanceGuard.setAlreadyRunning(true);
-    QVERIFY(!services.instanceGuard.tryAcquire());
+    fake.instanceGuard.setClaim(InstanceClaim::heldByAnother());
+    QCOMPARE(services.instanceGuard.tryAcquire().outcome, Outcome::HeldByAnother);
 }
 
 void ServicesTest::taskBarIsTheMainWindowsFullScreenState() {

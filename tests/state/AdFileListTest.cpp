@@ -46,7 +46,8 @@ void AdFileListTest::sortedFullPathsOfOrdinaryFiles() {
     f.writeAd("cd/ads/b.jpg");
     f.writeAd("cd/ads/A.jpg");
     f.writeAd("cd/ads/63kxpe00.jpg");
-    f.folder("cd/ads/53kxpe00.jpg"); // a folder named like an ad is not listed
+    f.folder("cd/ads/53kxpe00.jpg");    // a folder named like an ad is not listed
+    f.writeAd("cd/ads/._63kxpe00.jpg"); // nor is a hidden file
     f.setDrive('E', "cd");
     state::ProgramState state;
     state.location.AdRoot = QStringLiteral("E:");

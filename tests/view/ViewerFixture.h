@@ -14,6 +14,9 @@
 class ViewerFixture {
 public:
     ViewerFixture() = default;
+    // Drive listings under a time bound of the test's own, through a query of its own (a slow drive).
+    ViewerFixture(std::chrono::milliseconds listingBound, platform::DiskFileLister::FolderQuery listFolder)
+        : f_(listingBound, std::move(listFolder)) {}
 
     StartUpFixture& startUp() { return f_; }
     platform::FakeServices& fake() { return f_.fake(); }
