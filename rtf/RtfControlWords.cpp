@@ -31,8 +31,10 @@ const std::unordered_map<std::string_view, WordInfo>& wordTable() {
         add("field", Word::Field);
         add("fldinst", Word::FieldInstruction);
         add("fldrslt", Word::FieldResult);
-        // Marked with \* yet holding what a reader should show: the picture of a shape.
+        // Marked with \* yet holding what a reader should show: the picture of a shape, the definition of a
+        // nested table's row.
         add("shppict", Word::KnownDestination);
+        add("nesttableprops", Word::KnownDestination);
         // Destinations whose content a reader shows nowhere in the running text.
         for (std::string_view name : {"info",
                                       "stylesheet",
@@ -86,7 +88,7 @@ const std::unordered_map<std::string_view, WordInfo>& wordTable() {
                                       "lchars",
                                       "protusertbl",
                                       "nonshppict",
-                                      "nesttableprops",
+                                      "nonesttables", // what readers without nested tables show instead
                                       "comment",
                                       "title",
                                       "subject",

@@ -236,7 +236,7 @@ void DocumentBuilder::flushText() {
         }
         pendingSurrogate_ = false;
     }
-    ensurePosition(state().para.inTable);
+    ensurePosition(tableLevel());
     cursor_.insertText(pending_, toCharFormat(pendingState_, fonts_, defaultFont_, colours_));
     blockHasContent_ = true;
     pending_.clear();
@@ -250,16 +250,22 @@ int DocumentBuilder::currentCodePage() const {
     return documentCodePage_;
 }
 
-void DocumentBuilder::ensurePosition(bool inTable) {
-    if (inTable) {
-        if (tables_.enterCell(row_)) {
-            pendingBreak_ = false;
-            startBlock();
-        }
-    } else if (tables_.isOpen()) {
-        tables_.close();
+int DocumentBuilder::tableLevel() const {
+    const ParaState& para = stack_.back().para;
+    return para.inTable ? std::clamp(para.tableLevel, 1, TableBuilder::maxLevels) : 0;
+}
+
+void DocumentBuilder::ensurePosition(int level) {
+    // A row being built takes all text up to its end, whether its paragraphs say they are in a table or not.
+    if (level == 0)
+        level = tables_.openRowLevel();
+    const bool carry = blockHasContent_ && !pendingBreak_ && tables_.outsideCells();
+    const bool moved = level > 0 ? tables_.enterCell(level, rows_, carry) : tables_.enterTail();
+    if (moved) {
         pendingBreak_ = false;
-        startBlock();
+        // A paragraph carried into a cell keeps what it had.
+        if (!carry)
+            startBlock();
     }
     if (pendingBreak_) {
         cursor_.insertBlock();
@@ -277,24 +283,30 @@ void DocumentBuilder::startBlock() {
 
 void DocumentBuilder::endParagraph() {
     flushText();
-    ensurePosition(state().para.inTable);
+    ensurePosition(tableLevel());
+    // A paragraph after the last row that does not begin a row of its own ends the table.
+    if (tables_.inTail())
+        tables_.close();
     cursor_.setBlockFormat(toBlockFormat(state().para, blockPageBreak_));
     if (!blockHasContent_)
         cursor_.setBlockCharFormat(toCharFormat(state().chr, fonts_, defaultFont_, colours_));
     pendingBreak_ = true;
 }
 
-void DocumentBuilder::endCell() {
+void DocumentBuilder::endCell(int level) {
     flushText();
-    ensurePosition(true);
+    ensurePosition(level);
     cursor_.setBlockFormat(toBlockFormat(state().para, blockPageBreak_));
-    tables_.finishCell();
+    tables_.finishCell(level);
     pendingBreak_ = false;
 }
 
-void DocumentBuilder::endRow() {
+void DocumentBuilder::endRow(int level) {
     flushText();
-    tables_.finishRow(row_, colours_);
+    // Text that no cell took yet is the row's last cell.
+    if (blockHasContent_ && !pendingBreak_ && tables_.outsideCells())
+        ensurePosition(level);
+    tables_.finishRow(level, rows_[static_cast<std::size_t>(level - 1)], colours_);
     pendingBreak_ = false;
 }
 
@@ -313,6 +325,8 @@ void DocumentBuilder::finish() {
         return;
     // A cut-off file ends wherever it stopped: what it said so far, table cells included, is kept.
     flushText();
+    if (tables_.inTail())
+        tables_.close();
     if (blockHasContent_ && !pendingBreak_)
         cursor_.setBlockFormat(toBlockFormat(state().para, blockPageBreak_));
     tables_.close();
@@ -352,7 +366,7 @@ void DocumentBuilder::emitPicture() {
     if (picture.size.isEmpty())
         return;
     flushText();
-    ensurePosition(state().para.inTable);
+    ensurePosition(tableLevel());
     QTextImageFormat format;
     QString name;
     if (picture.image.isNull()) {

@@ -62,12 +62,13 @@ private:
     void flushText();
     int currentCodePage() const;
 
-    // Placing the cursor: table cells, paragraphs and page breaks.
-    void ensurePosition(bool inTable);
+    // Placing the cursor: table cells, paragraphs and page breaks. Levels count tables, 1 the outermost.
+    int tableLevel() const;
+    void ensurePosition(int level);
     void startBlock();
     void endParagraph();
-    void endCell();
-    void endRow();
+    void endCell(int level);
+    void endRow(int level);
     void pageBreak();
     void finish();
 
@@ -108,7 +109,9 @@ private:
     int green_ = -1;
     int blue_ = -1;
 
-    RowDefinition row_;
+    // Per table level the row definition last given; nested rows give theirs after their cells.
+    std::vector<RowDefinition> rows_ = std::vector<RowDefinition>(TableBuilder::maxLevels);
+    std::size_t rowLevel_ = 0; // the index in rows_ of the definition being read
     CellDefinition cell_;
 
     PictureData picture_;

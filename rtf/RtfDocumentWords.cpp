@@ -366,43 +366,49 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         sectionStartsPage_ = false;
         break;
 
+    // \cell and \row end the cells and rows of the outermost table, \nestcell and \nestrow those of the
+    // table their paragraph is nested in.
     case Word::Cell:
         if (text)
-            endCell();
+            endCell(1);
         break;
     case Word::Row:
         if (text)
-            endRow();
+            endRow(1);
         break;
     case Word::NestedCell:
-        appendChar(u'\t');
+        if (text)
+            endCell(std::max(2, tableLevel()));
         break;
     case Word::NestedRow:
-        appendChar(QChar::LineSeparator);
+        if (text)
+            endRow(std::max(2, tableLevel()));
         break;
     case Word::RowDefaults:
-        row_ = RowDefinition{};
+        // A nested row is defined inside its table's paragraphs, in \nesttableprops.
+        rowLevel_ = static_cast<std::size_t>(std::max(1, tableLevel()) - 1);
+        rows_[rowLevel_] = RowDefinition{};
         cell_ = CellDefinition{};
         break;
     case Word::RowLeft:
-        row_.left = std::clamp(value, -maxTwips, maxTwips);
+        rows_[rowLevel_].left = std::clamp(value, -maxTwips, maxTwips);
         break;
     case Word::RowGap:
-        row_.gap = std::clamp(value, 0, maxTwips);
+        rows_[rowLevel_].gap = std::clamp(value, 0, maxTwips);
         break;
     case Word::RowAlignLeft:
-        row_.alignment = Alignment::Left;
+        rows_[rowLevel_].alignment = Alignment::Left;
         break;
     case Word::RowAlignCenter:
-        row_.alignment = Alignment::Center;
+        rows_[rowLevel_].alignment = Alignment::Center;
         break;
     case Word::RowAlignRight:
-        row_.alignment = Alignment::Right;
+        rows_[rowLevel_].alignment = Alignment::Right;
         break;
     case Word::CellRight:
         cell_.right = std::clamp(value, -maxTwips, 4 * maxTwips);
-        if (row_.cells.size() < 256)
-            row_.cells.push_back(cell_);
+        if (rows_[rowLevel_].cells.size() < 256)
+            rows_[rowLevel_].cells.push_back(cell_);
         cell_ = CellDefinition{};
         break;
     case Word::CellMergeFirst:
@@ -421,7 +427,7 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         cell_.background = value;
         break;
     case Word::Border:
-        row_.borders = true;
+        rows_[rowLevel_].borders = true;
         break;
 
     case Word::Unicode: {

@@ -6,17 +6,30 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace rtf {
+
+namespace {
+
+// Word processors read a document whose header follows a byte-order mark, blank lines or a few stray bytes;
+// further in, the file is something else that happens to hold RTF.
+constexpr qsizetype headerSearchLength = 1024;
+
+} // namespace
 
 RtfLoadResult readRtf(const QByteArray& data) {
     RtfLoadResult result;
-    if (!data.startsWith("{\\rtf")) {
+    const qsizetype header =
+        QByteArrayView(data).first(std::min(data.size(), headerSearchLength)).indexOf("{\\rtf");
+    if (header < 0) {
         result.error = RtfError::NotRtf;
         return result;
     }
     result.document = std::make_unique<QTextDocument>();
     DocumentBuilder builder(*result.document);
-    builder.build(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+    builder.build(
+        std::string_view(data.constData() + header, static_cast<std::size_t>(data.size() - header)));
     result.pageSetup = builder.pageSetup();
     return result;
 }

@@ -14,7 +14,7 @@ enum class RtfError {
     None,
     Missing,    // no file at that path
     Unreadable, // the file exists but could not be read
-    NotRtf,     // the data does not begin with "{\rtf"
+    NotRtf,     // no "{\rtf" within the first kilobyte of the data
 };
 
 // The page set-up a document asks for, in twips; a value is absent when the document does not give it.

@@ -2,6 +2,7 @@
 
 #include "rtf/RtfReader.h"
 
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextTable>
@@ -35,68 +36,137 @@ QTextTableFormat tableFormat(const RowDefinition& row) {
     return format;
 }
 
+// A paragraph that opens a document or a cell and holds nothing but a table takes no room: QTextDocument
+// keeps a paragraph before any table, which nobody wrote.
+bool startsItsFrame(const QTextCursor& cursor) {
+    if (cursor.block().length() != 1)
+        return false;
+    if (const QTextTable* table = cursor.currentTable())
+        return table->cellAt(cursor).firstPosition() == cursor.position();
+    return cursor.atStart();
+}
+
 } // namespace
 
-bool TableBuilder::enterCell(const RowDefinition& row) {
+int TableBuilder::openRowLevel() const {
+    for (std::size_t k = levels_.size(); k > 0; --k)
+        if (levels_[k - 1].rowOpen)
+            return static_cast<int>(k);
+    return 0;
+}
+
+QTextDocumentFragment TableBuilder::takeParagraph() {
+    QTextCursor paragraph = cursor_;
+    paragraph.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    const QTextDocumentFragment fragment(paragraph);
+    paragraph.removeSelectedText();
+    // The paragraph was begun for this text alone; without it the table follows the paragraph before, as
+    // it does when the row is marked as one.
+    const QTextBlock previous = cursor_.block().previous();
+    if (cursor_.block().length() == 1 && previous.isValid() &&
+        QTextCursor(previous).currentFrame() == cursor_.currentFrame())
+        cursor_.deletePreviousChar();
+    return fragment;
+}
+
+bool TableBuilder::enterCell(int level, std::span<const RowDefinition> rows, bool carryParagraph) {
+    const std::size_t depth = static_cast<std::size_t>(std::clamp(level, 1, maxLevels));
+    const QTextDocumentFragment carried =
+        carryParagraph && outsideCells() ? takeParagraph() : QTextDocumentFragment();
+    inTail_ = false;
     bool moved = false;
-    if (!table_) {
-        const int columns = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
-        // Each change to a table makes QTextDocument scan all of its frames again, which costs time in
-        // proportion to the whole document. The table is therefore built in a document of its own and
-        // moved into the real one in one piece when it is complete.
-        mainCursor_ = cursor_;
-        tableDocument_ = std::make_unique<QTextDocument>();
-        tableDocument_->setUndoRedoEnabled(false);
-        cursor_ = QTextCursor(tableDocument_.get());
-        cursor_.beginEditBlock();
-        table_ = cursor_.insertTable(1, columns, tableFormat(row));
-        ++tableCount_;
-        row_ = 0;
-        rowOpen_ = true;
-        inCell_ = true;
-        widthsFrom_ = 0;
-        boundaries_.clear();
-        merges_.clear();
-        verticalStart_.assign(static_cast<std::size_t>(columns), -1);
-        verticalMerge_.assign(static_cast<std::size_t>(columns), -1);
-        applyWidths(row);
-        mapCells(row);
-        moved = true;
-    } else if (!rowOpen_) {
-        table_->appendRows(1);
-        ++row_;
-        rowOpen_ = true;
-        inCell_ = false;
-        mapCells(row);
-    }
-    const int columnCount = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
-    if (columnCount > table_->columns())
-        table_->appendColumns(columnCount - table_->columns());
-    if (row.cells.size() > widthsFrom_)
-        applyWidths(row);
-    const int column = cell_ < static_cast<int>(cellColumns_.size())
-                           ? cellColumns_[static_cast<std::size_t>(cell_)]
-                           : (cellColumns_.empty()
-                                  ? cell_
-                                  : cellColumns_.back() + 1 + cell_ - static_cast<int>(cellColumns_.size()));
-    if (column >= table_->columns() && table_->columns() < maxColumns)
-        table_->appendColumns(std::min(column, maxColumns - 1) - table_->columns() + 1);
-    const int target = std::min(column, table_->columns() - 1);
-    if (!inCell_ || target != column_) {
-        column_ = target;
-        cursor_ = table_->cellAt(row_, column_).firstCursorPosition();
-        inCell_ = true;
+    while (levels_.size() > depth) {
+        closeLevel();
         moved = true;
     }
+    for (std::size_t k = 0; k < depth; ++k) {
+        const RowDefinition& row = k < rows.size() ? rows[k] : RowDefinition{};
+        if (k == levels_.size())
+            openLevel(row);
+        if (enterCurrentCell(levels_[k], row))
+            moved = true;
+    }
+    if (!carried.isEmpty())
+        cursor_.insertFragment(carried);
     return moved;
 }
 
-void TableBuilder::mapCells(const RowDefinition& row) {
-    cell_ = 0;
-    column_ = 0;
-    cellColumns_.clear();
-    cellEnds_.clear();
-    if (boundaries_.empty() || row.cells.empty())
+bool TableBuilder::enterTail() {
+    if (levels_.empty() || inTail_)
+        return false;
+    while (levels_.size() > 1)
+        closeLevel();
+    cursor_ = QTextCursor(levels_.front().document.get());
+    cursor_.movePosition(QTextCursor::End);
+    inTail_ = true;
+    return true;
+}
+
+void TableBuilder::openLevel(const RowDefinition& row) {
+    const int columns = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
+    Level level;
+    level.place = cursor_;
+    level.document = std::make_unique<QTextDocument>();
+    level.document->setUndoRedoEnabled(false);
+    cursor_ = QTextCursor(level.document.get());
+    cursor_.beginEditBlock();
+    level.table = cursor_.insertTable(1, columns, tableFormat(row));
+    level.rowOpen = true;
+    level.verticalStart.assign(static_cast<std::size_t>(columns), -1);
+    level.verticalMerge.assign(static_cast<std::size_t>(columns), -1);
+    applyDefinition(level, row);
+    mapCells(level, row);
+    levels_.push_back(std::move(level));
+}
+
+bool TableBuilder::enterCurrentCell(Level& level, const RowDefinition& row) {
+    QTextTable* table = level.table;
+    if (!level.rowOpen) {
+        // QTextTable counts all its cells again after each change of its shape, so rows added one by one
+        // would take time in the square of their number: the table grows by half its size at once, and
+        // the rows it did not need go when it is complete.
+        if (++level.row >= table->rows())
+            table->appendRows(std::max(1, table->rows() / 2));
+        level.rowOpen = true;
+        level.inCell = false;
+        level.filled = -1;
+        mapCells(level, row);
+    }
+    const int columnCount = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
+    if (columnCount > table->columns())
+        table->appendColumns(columnCount - table->columns());
+    if (row.cells.size() > level.widthsFrom)
+        applyDefinition(level, row);
+    const int cellCount = static_cast<int>(level.cellColumns.size());
+    const int column = level.cell < cellCount ? level.cellColumns[static_cast<std::size_t>(level.cell)]
+                                              : (level.cellColumns.empty()
+                                                     ? level.cell
+                                                     : level.cellColumns.back() + 1 + level.cell - cellCount);
+    if (column >= table->columns() && table->columns() < maxColumns)
+        table->appendColumns(std::min(column, maxColumns - 1) - table->columns() + 1);
+    const int target = std::min(column, table->columns() - 1);
+    if (level.inCell && target == level.column)
+        return false;
+    level.column = target;
+    level.inCell = true;
+    const QTextTableCell cell = table->cellAt(level.row, target);
+    if (target == level.filled) {
+        // No column is left for this cell: it goes on in the last one, after what is there.
+        cursor_ = cell.lastCursorPosition();
+        cursor_.insertBlock();
+    } else {
+        cursor_ = cell.firstCursorPosition();
+    }
+    return true;
+}
+
+void TableBuilder::mapCells(Level& level, const RowDefinition& row) {
+    level.cell = 0;
+    level.column = 0;
+    level.cellColumns.clear();
+    level.cellEnds.clear();
+    const std::vector<int>& boundaries = level.boundaries;
+    if (boundaries.empty() || row.cells.empty())
         return;
     // A cell edge counts as one of the table's when it lies within a small tolerance of it, because
     // writers round the positions of the rows of one table differently.
@@ -104,63 +174,83 @@ void TableBuilder::mapCells(const RowDefinition& row) {
     int next = 0;
     for (const CellDefinition& cell : row.cells) {
         int end = next;
-        while (end < static_cast<int>(boundaries_.size()) &&
-               boundaries_[static_cast<std::size_t>(end)] < cell.right - tolerance)
+        while (end < static_cast<int>(boundaries.size()) &&
+               boundaries[static_cast<std::size_t>(end)] < cell.right - tolerance)
             ++end;
-        if (end >= static_cast<int>(boundaries_.size()) ||
-            boundaries_[static_cast<std::size_t>(end)] > cell.right + tolerance) {
-            cellColumns_.clear();
-            cellEnds_.clear();
+        if (end >= static_cast<int>(boundaries.size()) ||
+            boundaries[static_cast<std::size_t>(end)] > cell.right + tolerance) {
+            level.cellColumns.clear();
+            level.cellEnds.clear();
             return;
         }
-        cellColumns_.push_back(next);
-        cellEnds_.push_back(end);
+        level.cellColumns.push_back(next);
+        level.cellEnds.push_back(end);
         next = end + 1;
     }
 }
 
-void TableBuilder::applyWidths(const RowDefinition& row) {
+void TableBuilder::applyDefinition(Level& level, const RowDefinition& row) {
     if (row.cells.empty())
         return;
     QVector<QTextLength> widths;
-    boundaries_.clear();
+    level.boundaries.clear();
     int previous = row.left;
     for (const CellDefinition& cell : row.cells) {
         if (widths.size() == maxColumns)
             break;
         widths.append(QTextLength(QTextLength::FixedLength, std::max(1.0, pixels(cell.right - previous))));
-        boundaries_.push_back(cell.right);
+        level.boundaries.push_back(cell.right);
         previous = cell.right;
     }
-    while (widths.size() < table_->columns())
+    while (widths.size() < level.table->columns())
         widths.append(QTextLength());
-    QTextTableFormat format = table_->format();
+    // A table begun before any definition of its rows, as nested tables always are, takes its borders and
+    // spacing from the first definition that comes.
+    QTextTableFormat format = level.widthsFrom == 0 ? tableFormat(row) : level.table->format();
     format.setColumnWidthConstraints(widths);
-    table_->setFormat(format);
-    widthsFrom_ = row.cells.size();
+    level.table->setFormat(format);
+    level.widthsFrom = row.cells.size();
 }
 
-void TableBuilder::finishCell() {
-    if (!table_)
+void TableBuilder::finishCell(int level) {
+    const std::size_t depth = static_cast<std::size_t>(std::clamp(level, 1, maxLevels));
+    if (levels_.size() < depth)
         return;
-    if (cell_ + 1 < maxColumns)
-        ++cell_;
-    inCell_ = false;
+    while (levels_.size() > depth)
+        closeLevel();
+    Level& current = levels_.back();
+    current.filled = current.column;
+    if (current.cell + 1 < maxColumns)
+        ++current.cell;
+    current.inCell = false;
 }
 
-void TableBuilder::finishRow(const RowDefinition& row, const ColourTable& colours) {
-    if (!table_ || !rowOpen_)
+void TableBuilder::finishRow(int level, const RowDefinition& row, const ColourTable& colours) {
+    const std::size_t depth = static_cast<std::size_t>(std::clamp(level, 1, maxLevels));
+    if (levels_.size() < depth || !levels_[depth - 1].rowOpen)
         return;
-    const int columns = table_->columns();
-    verticalStart_.resize(std::max(verticalStart_.size(), static_cast<std::size_t>(columns)), -1);
-    verticalMerge_.resize(verticalStart_.size(), -1);
+    while (levels_.size() > depth)
+        closeLevel();
+    Level& current = levels_.back();
+    QTextTable* table = current.table;
+    // A definition that comes after the cells, as the one of a nested row always does, still counts.
+    if (row.cells.size() > current.widthsFrom)
+        applyDefinition(current, row);
+    const int columns = table->columns();
+    std::vector<int>& verticalStarts = current.verticalStart;
+    std::vector<int>& verticalMerges = current.verticalMerge;
+    verticalStarts.resize(std::max(verticalStarts.size(), static_cast<std::size_t>(columns)), -1);
+    verticalMerges.resize(verticalStarts.size(), -1);
     const int cells = std::min(static_cast<int>(row.cells.size()), columns);
     const auto cellStart = [&](int k) {
-        return k < static_cast<int>(cellColumns_.size()) ? cellColumns_[static_cast<std::size_t>(k)] : k;
+        return k < static_cast<int>(current.cellColumns.size())
+                   ? current.cellColumns[static_cast<std::size_t>(k)]
+                   : k;
     };
     const auto cellEnd = [&](int k) {
-        return std::min(k < static_cast<int>(cellEnds_.size()) ? cellEnds_[static_cast<std::size_t>(k)] : k,
-                        columns - 1);
+        return std::min(
+            k < static_cast<int>(current.cellEnds.size()) ? current.cellEnds[static_cast<std::size_t>(k)] : k,
+            columns - 1);
     };
     int mergedUpTo = -1; // a cell joined to an earlier one by \clmrg has no merge of its own
     for (int k = 0; k < cells; ++k) {
@@ -177,9 +267,9 @@ void TableBuilder::finishRow(const RowDefinition& row, const ColourTable& colour
             mergedUpTo = last;
         }
         if (end > column && !(cell.mergeNext && k <= mergedUpTo))
-            merges_.push_back({row_, column, 1, end - column + 1});
+            current.merges.push_back({current.row, column, 1, end - column + 1});
         // RTF's gap separates text from the cell's sides only; above and below there is next to none.
-        QTextTableCell tableCell = table_->cellAt(row_, column);
+        QTextTableCell tableCell = table->cellAt(current.row, column);
         QTextTableCellFormat format = tableCell.format().toTableCellFormat();
         const double sides = std::max(2.0, pixels(row.gap));
         format.setLeftPadding(sides);
@@ -190,48 +280,54 @@ void TableBuilder::finishRow(const RowDefinition& row, const ColourTable& colour
             colours[static_cast<std::size_t>(cell.background)])
             format.setBackground(*colours[static_cast<std::size_t>(cell.background)]);
         tableCell.setFormat(format);
-        int& start = verticalStart_[static_cast<std::size_t>(column)];
-        int& merge = verticalMerge_[static_cast<std::size_t>(column)];
+        int& start = verticalStarts[static_cast<std::size_t>(column)];
+        int& merge = verticalMerges[static_cast<std::size_t>(column)];
         if (cell.verticalMergeFirst) {
-            start = row_;
+            start = current.row;
             merge = -1;
         } else if (cell.verticalMergeNext && start >= 0 && end == column) {
             if (merge < 0) {
-                merge = static_cast<int>(merges_.size());
-                merges_.push_back({start, column, 1, 1});
+                merge = static_cast<int>(current.merges.size());
+                current.merges.push_back({start, column, 1, 1});
             }
-            merges_[static_cast<std::size_t>(merge)].rows = row_ - start + 1;
+            current.merges[static_cast<std::size_t>(merge)].rows = current.row - start + 1;
         } else {
             start = -1;
             merge = -1;
         }
     }
-    rowOpen_ = false;
-    inCell_ = false;
+    current.rowOpen = false;
+    current.inCell = false;
+    current.filled = -1;
+}
+
+void TableBuilder::closeLevel() {
+    Level& level = levels_.back();
+    if (level.row + 1 < level.table->rows())
+        level.table->removeRows(level.row + 1, level.table->rows() - level.row - 1);
+    for (const Merge& merge : level.merges)
+        level.table->mergeCells(merge.row, merge.column, merge.rows, merge.columns);
+    QTextCursor(level.document.get()).endEditBlock();
+    const QTextDocumentFragment fragment(level.document.get());
+    cursor_ = level.place;
+    const int start = cursor_.position();
+    const bool hideParagraphBefore = startsItsFrame(cursor_);
+    cursor_.insertFragment(fragment);
+    if (hideParagraphBefore) {
+        QTextCursor before(cursor_.document());
+        before.setPosition(start);
+        QTextBlockFormat empty;
+        empty.setLineHeight(0, QTextBlockFormat::FixedHeight);
+        before.setBlockFormat(empty);
+    }
+    levels_.pop_back();
+    if (levels_.empty())
+        inTail_ = false;
 }
 
 void TableBuilder::close() {
-    if (!table_)
-        return;
-    for (const Merge& merge : merges_)
-        table_->mergeCells(merge.row, merge.column, merge.rows, merge.columns);
-    QTextCursor(tableDocument_.get()).endEditBlock();
-    const QTextDocumentFragment fragment(tableDocument_.get());
-    cursor_ = mainCursor_;
-    const bool atDocumentStart = cursor_.atStart() && cursor_.block().length() == 1;
-    cursor_.insertFragment(fragment);
-    if (atDocumentStart) {
-        // QTextDocument keeps a paragraph before any table; one that nobody wrote takes no room.
-        QTextCursor start(cursor_.document());
-        QTextBlockFormat empty;
-        empty.setLineHeight(0, QTextBlockFormat::FixedHeight);
-        start.setBlockFormat(empty);
-    }
-    tableDocument_.reset();
-    table_ = nullptr;
-    rowOpen_ = false;
-    inCell_ = false;
-    merges_.clear();
+    while (!levels_.empty())
+        closeLevel();
 }
 
 } // namespace rtf

@@ -7,9 +7,11 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 class QTextDocument;
+class QTextDocumentFragment;
 class QTextTable;
 
 namespace rtf {
@@ -34,24 +36,39 @@ struct RowDefinition {
 using ColourTable = std::vector<std::optional<QColor>>;
 
 // Turns the row-by-row tables of RTF into QTextTables: rows join the open table until a paragraph outside
-// any table closes it. Cells beyond the defined ones widen the table instead of being lost, because some
-// writers give the row definition only after the cells. A row whose cells end on the edges of the first
-// row's columns but spans several of them (a wide cell) has its cells merged across those columns.
+// any table closes it. Like word processors, it takes a row by its \cell and \row marks rather than by
+// \intbl: once a row has begun, all text up to its end belongs to it, and the paragraph before a row's first
+// cell is that cell. Tables nest: the table of level 2 lies in the current cell of level 1, and so on.
+// Cells beyond the defined ones widen the table instead of being lost, because some writers give the row
+// definition only after the cells; cells beyond the widest table go on in its last column. A row whose cells
+// end on the edges of the first row's columns but spans several of them (a wide cell) has its cells merged
+// across those columns.
 class TableBuilder {
 public:
+    // Deeper tables are put into the deepest one.
+    static constexpr int maxLevels = 16;
+
     explicit TableBuilder(QTextCursor& cursor) : cursor_(cursor) {}
 
-    bool isOpen() const { return table_ != nullptr; }
+    bool isOpen() const { return !levels_.empty(); }
+    // The cursor stands in a paragraph of no cell: outside any table, or after the outermost one.
+    bool outsideCells() const { return levels_.empty() || inTail_; }
+    bool inTail() const { return inTail_; }
+    // The innermost level whose row is being built, or 0 when there is none.
+    int openRowLevel() const;
 
-    // Puts the cursor into the current cell, starting the table or the row when needed. Returns true when
-    // the cursor was moved to the start of a cell.
-    bool enterCell(const RowDefinition& row);
-    void finishCell();
-    void finishRow(const RowDefinition& row, const ColourTable& colours);
-    // Leaves the table; the cursor stands in the empty paragraph after it.
+    // Puts the cursor into the current cell of the table at level (1 is the outermost), ending deeper
+    // tables and starting tables and rows as needed. With carryParagraph, the text before the cursor in a
+    // paragraph outside the cells moves into that cell. Returns true when the cursor was moved to a new
+    // paragraph.
+    bool enterCell(int level, std::span<const RowDefinition> rows, bool carryParagraph);
+    // Puts the cursor after the outermost table, whose rows are all finished, where a paragraph waits to
+    // learn whether it ends the table or begins its next row. Returns true when the cursor was moved.
+    bool enterTail();
+    void finishCell(int level);
+    void finishRow(int level, const RowDefinition& row, const ColourTable& colours);
+    // Leaves all tables; the cursor stands in the paragraph after the outermost one.
     void close();
-
-    int tableCount() const { return tableCount_; }
 
 private:
     struct Merge {
@@ -61,26 +78,38 @@ private:
         int columns;
     };
 
-    void applyWidths(const RowDefinition& row);
-    void mapCells(const RowDefinition& row);
+    // One table being built. Each change to a table makes QTextDocument scan all of its frames again, which
+    // costs time in proportion to the whole document. Each table is therefore built in a document of its
+    // own and moved into its place in one piece when it is complete.
+    struct Level {
+        QTextCursor place; // where the table goes
+        std::unique_ptr<QTextDocument> document;
+        QTextTable* table = nullptr;
+        int row = 0;
+        int cell = 0;    // the RTF cell within the row
+        int column = 0;  // the table column it starts in
+        int filled = -1; // the column whose cell the last finished RTF cell of the row was
+        bool rowOpen = false;
+        bool inCell = false;
+        std::size_t widthsFrom = 0;
+        std::vector<int> boundaries;  // right edges of the table's columns, twips
+        std::vector<int> cellColumns; // per RTF cell of the current row, the first column it covers
+        std::vector<int> cellEnds;    // and the last
+        std::vector<Merge> merges;
+        std::vector<int> verticalStart; // per column, the row where a vertical merge began, or -1
+        std::vector<int> verticalMerge; // per column, the index of that merge in merges, or -1
+    };
+
+    QTextDocumentFragment takeParagraph();
+    void openLevel(const RowDefinition& row);
+    void closeLevel();
+    bool enterCurrentCell(Level& level, const RowDefinition& row);
+    void applyDefinition(Level& level, const RowDefinition& row);
+    void mapCells(Level& level, const RowDefinition& row);
 
     QTextCursor& cursor_;
-    QTextCursor mainCursor_; // where the table goes in the real document
-    std::unique_ptr<QTextDocument> tableDocument_;
-    QTextTable* table_ = nullptr;
-    int row_ = 0;
-    int cell_ = 0;   // the RTF cell within the row
-    int column_ = 0; // the table column it starts in
-    bool rowOpen_ = false;
-    bool inCell_ = false;
-    int tableCount_ = 0;
-    std::size_t widthsFrom_ = 0;
-    std::vector<int> boundaries_;  // right edges of the table's columns, twips
-    std::vector<int> cellColumns_; // per RTF cell of the current row, the first column it covers
-    std::vector<int> cellEnds_;    // and the last
-    std::vector<Merge> merges_;
-    std::vector<int> verticalStart_; // per column, the row where a vertical merge began, or -1
-    std::vector<int> verticalMerge_; // per column, the index of that merge in merges_, or -1
+    std::vector<Level> levels_;
+    bool inTail_ = false;
 };
 
 } // namespace rtf

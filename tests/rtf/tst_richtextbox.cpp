@@ -24,6 +24,7 @@ class RichTextBoxTest : public QObject {
 private slots:
     void init();
     void loadsAFileByItsPath();
+    void loadsAFileWithAByteOrderMark();
     void failuresAreReportedAndKeepTheContent_data();
     void failuresAreReportedAndKeepTheContent();
     void loadingAgainReplacesTheDocument();
@@ -56,6 +57,13 @@ void RichTextBoxTest::loadsAFileByItsPath() {
     QVERIFY(box.isReadOnly());
 }
 
+void RichTextBoxTest::loadsAFileWithAByteOrderMark() {
+    const QString path = writeFile(dir_, QStringLiteral("marked.rtf"), "\xEF\xBB\xBF\r\n{\\rtf1 Marked}");
+    RichTextBox box;
+    QCOMPARE(box.loadFile(path), rtf::RtfError::None);
+    QCOMPARE(box.text(), QStringLiteral("Marked"));
+}
+
 void RichTextBoxTest::failuresAreReportedAndKeepTheContent_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
@@ -64,6 +72,8 @@ void RichTextBoxTest::failuresAreReportedAndKeepTheContent_data() {
     QTest::newRow("not rtf") << QStringLiteral("plain.rtf") << QByteArray("Just text")
                              << rtf::RtfError::NotRtf;
     QTest::newRow("empty") << QStringLiteral("empty.rtf") << QByteArray("") << rtf::RtfError::NotRtf;
+    QTest::newRow("header too far in")
+        << QStringLiteral("late.rtf") << QByteArray(2048, ' ') + "{\\rtf1 x}" << rtf::RtfError::NotRtf;
     QTest::newRow("a folder") << QStringLiteral("folder") << QByteArray() << rtf::RtfError::Unreadable;
 }
 

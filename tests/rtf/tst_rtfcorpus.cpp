@@ -36,7 +36,8 @@ void RtfCorpusTest::replays() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray data = file.readAll();
     const rtf::RtfLoadResult result = rtf::readRtf(data);
-    QCOMPARE(result.ok(), data.startsWith("{\\rtf"));
+    if (data.startsWith("{\\rtf"))
+        QVERIFY(result.ok());
     QCOMPARE(result.document != nullptr, result.ok());
     if (!result.ok())
         return;

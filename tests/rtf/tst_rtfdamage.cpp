@@ -19,6 +19,7 @@ private slots:
     void nonsensePictures();
     void picturesTogetherStayWithinAMultipleOfTheFile();
     void brokenTables();
+    void aRowOfFiftyThousandCellsWithoutInTable();
     void unterminatedFieldsAndTables();
 };
 
@@ -156,6 +157,27 @@ void RtfDamageTest::brokenTables() {
     QVERIFY(document->toPlainText().endsWith(QStringLiteral("after")));
     for (QTextTable* table : tablesOf(*document))
         QVERIFY(table->columns() <= 64);
+}
+
+void RtfDamageTest::aRowOfFiftyThousandCellsWithoutInTable() {
+    // Large enough that a reader taking time in the square of the cells runs past the test's time limit.
+    QByteArray rtf = "{\\rtf1 ";
+    QStringList lines{QString()}; // the paragraph that QTextDocument keeps before a table
+    for (int cell = 0; cell < 50000; ++cell) {
+        rtf += "c" + QByteArray::number(cell) + "\\cell ";
+        lines.append(QStringLiteral("c%1").arg(cell));
+    }
+    rtf += "\\row\\pard after}";
+    lines.append(QStringLiteral("after"));
+    auto document = readDocument(rtf);
+    QVERIFY(document);
+    const auto tables = tablesOf(*document);
+    QCOMPARE(tables.size(), 1);
+    QCOMPARE(tables[0]->rows(), 1);
+    QCOMPARE(tables[0]->columns(), 64);
+    QCOMPARE(cellText(tables[0], 0, 62), QStringLiteral("c62"));
+    // Cells beyond the last column follow in it, in order.
+    QCOMPARE(document->toPlainText(), lines.join(QLatin1Char('\n')));
 }
 
 void RtfDamageTest::unterminatedFieldsAndTables() {

@@ -27,6 +27,7 @@ class RtfDocumentsTest : public QObject {
 private slots:
     void libreOfficeNewsletter();
     void libreOfficeReport();
+    void libreOfficeNestedTable();
     void wordPadForm();
 };
 
@@ -95,6 +96,32 @@ void RtfDocumentsTest::libreOfficeReport() {
     QCOMPARE(blockOf(doc, "begins the second page").blockFormat().pageBreakPolicy(),
              QTextFormat::PageBreak_AlwaysBefore);
     QVERIFY(blockOf(doc, "Indented by two").blockFormat().leftMargin() > 70.0);
+}
+
+void RtfDocumentsTest::libreOfficeNestedTable() {
+    rtf::RtfLoadResult result = load("libreoffice/nested.rtf");
+    QVERIFY(result.ok());
+    QTextDocument& doc = *result.document;
+    const auto tables = tablesOf(doc);
+    QCOMPARE(tables.size(), 1);
+    QTextTable* outer = tables.first();
+    QCOMPARE(outer->rows(), 2);
+    QCOMPARE(outer->columns(), 2);
+
+    QTextTable* inner = QTextCursor(blockOf(doc, "Inner A")).currentTable();
+    QVERIFY(inner && inner->parentFrame() == outer);
+    const QTextTableCell home = outer->cellAt(inner->firstPosition());
+    QCOMPARE(home.row(), 0);
+    QCOMPARE(home.column(), 1);
+    QCOMPARE(inner->rows(), 2);
+    QCOMPARE(inner->columns(), 2);
+    QCOMPARE(cellText(inner, 1, 1), QStringLiteral("Inner D"));
+    QCOMPARE(formatOf(doc, "Inner D").fontWeight(), int(QFont::Bold));
+    QVERIFY(inner->format().border() > 0);
+    QCOMPARE(QTextCursor(blockOf(doc, "Below inner")).currentTable(), outer);
+    QCOMPARE(doc.toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             QStringList({"Before the tables.", "Outer one", "Above inner", "Inner A", "Inner B", "Inner C",
+                          "Inner D", "Below inner", "Outer three", "Outer four", "After the tables."}));
 }
 
 void RtfDocumentsTest::wordPadForm() {

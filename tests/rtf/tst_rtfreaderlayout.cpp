@@ -37,6 +37,8 @@ private slots:
     void simpleTable();
     void tableRowsJoinUntilAParagraphOutside();
     void tableCellsWiderThanTheFirstRowAreMerged();
+    void rowsWithoutInTableFormOneTable();
+    void nestedTablesSitInTheirCells();
     void mergedCells();
     void rowDefinitionAfterTheCells();
     void cellBackground();
@@ -197,6 +199,67 @@ void RtfReaderLayoutTest::tableCellsWiderThanTheFirstRowAreMerged() {
     QCOMPARE(table->cellAt(1, 1).columnSpan(), 2);
     QCOMPARE(table->cellAt(2, 0).columnSpan(), 3);
     QCOMPARE(cellText(table, 2, 0), QStringLiteral("all"));
+}
+
+void RtfReaderLayoutTest::rowsWithoutInTableFormOneTable() {
+    // Cells whose paragraphs lack \intbl belong to the row they end, as word processors read them.
+    QByteArray rtf = "{\\rtf1 before\\par ";
+    QStringList lines{QStringLiteral("before")};
+    for (int row = 0; row < 63; ++row) {
+        rtf += "\\trowd";
+        for (int column = 1; column <= 25; ++column)
+            rtf += "\\cellx" + QByteArray::number(column * 400);
+        for (int column = 0; column < 25; ++column) {
+            const QString text = QStringLiteral("r%1c%2").arg(row).arg(column);
+            rtf += (column % 2 ? "{\\b " + text.toLatin1() + "}" : text.toLatin1()) + "\\cell ";
+            lines.append(text);
+        }
+        rtf += "\\row ";
+    }
+    rtf += "\\pard after\\par}";
+    lines.append(QStringLiteral("after"));
+    auto document = readDocument(rtf);
+    const auto tables = tablesOf(*document);
+    QCOMPARE(tables.size(), 1);
+    QCOMPARE(tables[0]->rows(), 63);
+    QCOMPARE(tables[0]->columns(), 25);
+    QCOMPARE(cellText(tables[0], 62, 24), QStringLiteral("r62c24"));
+    QCOMPARE(formatOf(*document, "r5c3").fontWeight(), int(QFont::Bold));
+    QCOMPARE(document->toPlainText(), lines.join(QLatin1Char('\n')));
+    QVERIFY(!QTextCursor(blockOf(*document, "after")).currentTable());
+}
+
+void RtfReaderLayoutTest::nestedTablesSitInTheirCells() {
+    auto document =
+        readDocument("{\\rtf1 before\\par\\trowd\\cellx3000\\cellx6000"
+                     "\\pard\\intbl left\\cell"
+                     "\\pard\\intbl\\itap2 a\\nestcell b\\nestcell"
+                     "{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
+                     "\\pard\\intbl\\itap2 c\\nestcell {\\i d}\\nestcell"
+                     "{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
+                     "\\pard\\intbl\\itap1 below\\cell\\trowd\\cellx3000\\cellx6000\\row"
+                     "\\pard after\\par}");
+    QTextDocument& doc = *document;
+    const auto tables = tablesOf(doc);
+    QCOMPARE(tables.size(), 1);
+    QTextTable* outer = tables.first();
+    QCOMPARE(outer->rows(), 1);
+    QCOMPARE(outer->columns(), 2);
+    QCOMPARE(cellText(outer, 0, 0), QStringLiteral("left"));
+
+    QTextTable* inner = QTextCursor(blockOf(doc, "a")).currentTable();
+    QVERIFY(inner && inner != outer);
+    QCOMPARE(inner->parentFrame(), outer);
+    QCOMPARE(outer->cellAt(inner->firstPosition()).column(), 1);
+    QCOMPARE(inner->rows(), 2);
+    QCOMPARE(inner->columns(), 2);
+    QCOMPARE(cellText(inner, 1, 0), QStringLiteral("c"));
+    QVERIFY(formatOf(doc, "d").fontItalic());
+    // The definition that follows the cells still gives the widths.
+    QCOMPARE(inner->format().columnWidthConstraints().value(1).rawValue(), 1000 / rtf::twipsPerPixel);
+    QCOMPARE(QTextCursor(blockOf(doc, "below")).currentTable(), outer);
+    QCOMPARE(doc.toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+             QStringList({"before", "left", "a", "b", "c", "d", "below", "after"}));
 }
 
 void RtfReaderLayoutTest::mergedCells() {

@@ -10,6 +10,8 @@ class RtfReaderTextTest : public QObject {
 private slots:
     void refusesWhatIsNotRtf_data();
     void refusesWhatIsNotRtf();
+    void findsTheHeaderNearTheStart_data();
+    void findsTheHeaderNearTheStart();
     void decodesCodePages_data();
     void decodesCodePages();
     void decodesUnicodeWithItsFallbackSkipped_data();
@@ -26,7 +28,7 @@ void RtfReaderTextTest::refusesWhatIsNotRtf_data() {
     QTest::addColumn<QByteArray>("data");
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("plain text") << QByteArray("Hello world");
-    QTest::newRow("leading space") << QByteArray(" {\\rtf1 x}");
+    QTest::newRow("header beyond the first kilobyte") << QByteArray(1100, 'x') + "{\\rtf1 x}";
     QTest::newRow("other brace") << QByteArray("{\\rtx1 x}");
     QTest::newRow("prefix cut") << QByteArray("{\\rt");
 }
@@ -37,6 +39,21 @@ void RtfReaderTextTest::refusesWhatIsNotRtf() {
     QCOMPARE(result.error, rtf::RtfError::NotRtf);
     QVERIFY(!result.document);
     QVERIFY(!result.ok());
+}
+
+void RtfReaderTextTest::findsTheHeaderNearTheStart_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF{\\rtf1 text}");
+    QTest::newRow("blanks and line ends") << QByteArray(" \t\r\n\r\n{\\rtf1 text}");
+    QTest::newRow("stray bytes") << QByteArray("\x00\x01junk", 6) + "}{\\rt\\\xFF{\\rtf1 text}";
+    QTest::newRow("end of the first kilobyte") << QByteArray(1019, '-') + "{\\rtf1 text}";
+}
+
+void RtfReaderTextTest::findsTheHeaderNearTheStart() {
+    QFETCH(QByteArray, data);
+    const rtf::RtfLoadResult result = rtf::readRtf(data);
+    QCOMPARE(result.error, rtf::RtfError::None);
+    QCOMPARE(result.document->toPlainText(), QStringLiteral("text"));
 }
 
 void RtfReaderTextTest::decodesCodePages_data() {
