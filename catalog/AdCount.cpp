@@ -5,12 +5,6 @@
 
 namespace catalog {
 
-namespace {
-
-constexpr int HighestAdNumber = 100;
-
-} // namespace
-
 int countAds(const std::string& firstAdPath, const FileLister& lister) {
     // Split the stem, not the full path: the candidates' folder is the stem's folder even when a
     // malformed path puts a backslash inside its last six characters.

@@ -77,6 +77,10 @@ bool isStarredCaption(std::string_view caption) {
     return caption == " 1976*" || caption == " 1996*";
 }
 
+bool isYearWithoutAd(std::string_view categoryKey, std::string_view caption) {
+    return displayCategory(categoryKey).index == 0 && isStarredCaption(caption);
+}
+
 std::string sorryMessage(std::string_view caption) {
     std::string message = "Sorry!";
     message += Crlf;

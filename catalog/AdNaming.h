@@ -13,6 +13,9 @@ inline constexpr std::string_view AdsFolder = "\\ads\\";
 // otherwise the caption's first two characters ("ZX", "Re"). Shorter captions give what is there.
 std::string yearTextFromCaption(std::string_view caption);
 
+// Ad numbers within a year run from 0 to this.
+inline constexpr int HighestAdNumber = 100;
+
 // Ad number as written in a file name: "00" to "09", then plain decimal ("10", "100").
 std::string adNumberDigits(int adNumber);
 
@@ -30,6 +33,10 @@ std::string panParentCaption(std::string_view categoryKey, std::string_view capt
 
 // The marked captions of the two years without an ad of the car on its own.
 bool isStarredCaption(std::string_view caption);
+
+// True for the marked years of the plain "Vantor" ads (which an empty or unknown key also shows): the car
+// was not advertised on its own in them, so they have no ad to show.
+bool isYearWithoutAd(std::string_view categoryKey, std::string_view caption);
 
 // Notice for a marked year, naming the year written in the caption.
 std::string sorryMessage(std::string_view caption);

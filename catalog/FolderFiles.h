@@ -19,6 +19,8 @@ public:
 
     // True when the folder holds the file; names are compared without regard to case.
     bool contains(const std::string& name) const;
+    // True when the folder was listed, so that looking names up costs nothing.
+    bool listed() const { return listed_.has_value(); }
 
 private:
     std::string folder_;

@@ -1,12 +1,13 @@
 #include "catalog/Stepping.h"
 
+#include "catalog/AdNaming.h"
+
 #include <optional>
 
 namespace catalog {
 
 namespace {
 
-constexpr int HighestAdNumber = 100;
 constexpr int NothingAboveFound = HighestAdNumber + 1;
 
 bool probeSucceeds(const AdProbe& loadAd, int adNumber) {

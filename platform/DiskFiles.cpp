@@ -1,10 +1,13 @@
 #include "platform/DiskFiles.h"
 
+#include "platform/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 
 namespace platform {
@@ -56,6 +59,23 @@ LengthResult DiskFiles::length(const QString& path) const {
 
 OpenResult DiskFiles::openRead(const QString& path) const {
     return open(resolver_.resolve(path), path, QIODevice::ReadOnly);
+}
+
+ReadResult DiskFiles::readAll(const QString& path, qint64 byteLimit) const {
+    const auto native = resolver_.resolve(path);
+    if (!native)
+        return {noSuchDrive(path), {}};
+    return readRegularFile(*native, byteLimit);
+}
+
+FileStamp DiskFiles::stamp(const QString& path) const {
+    const auto native = resolver_.resolve(path);
+    if (!native)
+        return {};
+    struct stat info {};
+    if (::stat(QFile::encodeName(*native).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    return {qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
 OpenResult DiskFiles::openWrite(const QString& path) const {

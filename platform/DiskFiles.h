@@ -12,6 +12,8 @@ public:
     bool exists(const QString& path) const override;
     LengthResult length(const QString& path) const override;
     OpenResult openRead(const QString& path) const override;
+    ReadResult readAll(const QString& path, qint64 byteLimit) const override;
+    FileStamp stamp(const QString& path) const override;
     OpenResult openWrite(const QString& path) const override;
     FileStatus remove(const QString& path) const override;
     FileStatus removeMatching(const QString& patternPath) const override;

@@ -11,6 +11,14 @@ struct OpenResult {
     FileHandle file; // open only when status.ok
 };
 
+// A file as it was when it was read: another size or modification time means it has changed since.
+struct FileStamp {
+    qint64 size = -1; // -1: no ordinary file there
+    qint64 modifiedNs = 0;
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 struct LengthResult {
     FileStatus status;
     qint64 bytes = 0;
@@ -37,6 +45,11 @@ public:
     virtual bool exists(const QString& path) const = 0; // an ordinary file, not a folder
     virtual LengthResult length(const QString& path) const = 0;
     virtual OpenResult openRead(const QString& path) const = 0;
+    // The whole of an ordinary file of at most byteLimit bytes; anything else is refused without blocking.
+    // Safe to call from several threads at once.
+    virtual ReadResult readAll(const QString& path, qint64 byteLimit) const = 0;
+    // Safe to call from several threads at once.
+    virtual FileStamp stamp(const QString& path) const = 0;
     // Creates the file, or empties it when it exists.
     virtual OpenResult openWrite(const QString& path) const = 0;
     virtual FileStatus remove(const QString& path) const = 0;

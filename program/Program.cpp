@@ -11,8 +11,11 @@
 #include "ui/Form2.h"
 #include "view/AdDisplay.h"
 #include "view/AdStepping.h"
+#include "view/ShownAdModel.h"
+#include "view/ShownAdViews.h"
 #include "view/ViewLayout.h"
 #include "view/YearSelection.h"
+#include "view/YearsAhead.h"
 #include "view/ZoomScrolling.h"
 
 namespace program {
@@ -24,11 +27,14 @@ Program::Program(platform::Services& services, QStringList arguments)
     ui::Form1& window = *mainWindow_;
     platform::Services& s = services_;
     auto* years = new view::YearSelection(window, state_.catalog, state_.location, s.fileLister, this);
+    shownAd_ = new view::ShownAdModel(s.files, s.cursor, this);
+    new view::ShownAdViews(window, *shownAd_, this);
     auto* stepping =
-        new view::AdStepping(window, state_.shown, state_.catalog, s.cursor, s.fileLister, s.paths, this);
-    auto* display =
-        new view::AdDisplay(window, state_.shown, state_.catalog, state_.location, state_.report,
-                            s.messageBoxes, s.programExit, s.cursor, s.fileLister, s.paths, *stepping, this);
+        new view::AdStepping(window, state_.shown, state_.catalog, s.cursor, s.fileLister, *shownAd_, this);
+    auto* display = new view::AdDisplay(window, state_.shown, state_.catalog, state_.location, state_.report,
+                                        s.messageBoxes, s.programExit, s.cursor, s.fileLister, *shownAd_,
+                                        *stepping, this);
+    new view::YearsAhead(window, state_.catalog, state_.location, *shownAd_, this);
     connect(years, &view::YearSelection::categoryChosen, display, &view::AdDisplay::ShowYearAd);
     new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *years, this);
     new view::ZoomScrolling(*mainWindow_, this);

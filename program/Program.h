@@ -14,6 +14,9 @@ namespace ui {
 class Form1;
 class Form2;
 } // namespace ui
+namespace view {
+class ShownAdModel;
+}
 
 namespace app {
 class StartUp;
@@ -33,6 +36,7 @@ public:
     state::ProgramState& state() { return state_; }
     ui::Form1& mainWindow() { return *mainWindow_; }
     ui::Form2& splash() { return *splash_; }
+    view::ShownAdModel& shownAd() { return *shownAd_; }
     app::StartUp& startUp() { return *startUp_; }
 
 private:
@@ -41,6 +45,7 @@ private:
     std::unique_ptr<ui::Form1> mainWindow_;
     std::unique_ptr<ui::Form2> splash_;
     std::unique_ptr<app::StartUp> startUp_;
+    view::ShownAdModel* shownAd_ = nullptr;
 };
 
 } // namespace program

@@ -11,9 +11,9 @@
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
 #include "ui/SpinButton.h"
-#include "view/AdPicture.h"
 #include "view/AdStepping.h"
 #include "view/AdViews.h"
+#include "view/ShownAdModel.h"
 #include "view/ViewGeometry.h"
 #include "view/WindowDisabledGuard.h"
 #include "view/YearFocus.h"
@@ -28,20 +28,15 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The plain "Vantor" ads, which an empty or unknown key also shows.
-bool showsVantorAds(const QString& key) {
-    return catalog::displayCategory(key.toStdString()).index == 0;
-}
-
 } // namespace
 
 AdDisplay::AdDisplay(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
                      const state::DataLocation& location, state::DriveReport& report,
                      platform::MessageBoxes& boxes, platform::ProgramExit& exit, platform::BusyCursor& cursor,
-                     const catalog::FileLister& lister, const platform::PathResolver& paths,
-                     AdStepping& stepping, QObject* parent)
+                     const catalog::FileLister& lister, ShownAdModel& model, AdStepping& stepping,
+                     QObject* parent)
     : QObject(parent), window_(window), shown_(shown), catalog_(catalog), location_(location),
-      report_(report), boxes_(boxes), exit_(exit), cursor_(cursor), lister_(lister), paths_(paths),
+      report_(report), boxes_(boxes), exit_(exit), cursor_(cursor), lister_(lister), model_(model),
       stepping_(stepping) {
     connect(&window_, &ui::Form1::yearClicked, this, &AdDisplay::ShowYearAd);
     connect(&window_, &ui::Form1::yearKeyDown, this, &AdDisplay::yearKeyDown);
@@ -70,7 +65,7 @@ void AdDisplay::ShowYearAd(int b) {
     const std::string c = caption.toStdString();
 
     shown.YearText = fromStd(catalog::yearTextFromCaption(c));
-    if (showsVantorAds(key) && catalog::isStarredCaption(c)) {
+    if (catalog::isYearWithoutAd(key.toStdString(), c)) {
         report_.MessageText = fromStd(catalog::sorryMessage(c));
         boxes_.show({report_.MessageText, state::ProductTitle, platform::MessageButtons::Ok,
                      platform::MessageIcon::Exclamation});
@@ -98,6 +93,7 @@ void AdDisplay::ShowYearAd(int b) {
         if (loaded) {
             shown.AdCount = catalog::countAds(shown.FirstAdPath.toStdString(), lister_);
             prepareSteppingControls(caption);
+            stepping_.prepareNeighbours();
         }
     }
     // The report is asked with the arrow pointer and the window enabled: the user has to answer it.
@@ -113,11 +109,11 @@ void AdDisplay::ShowYearAd(int b) {
 
 bool AdDisplay::loadFirstAd() {
     const WindowDisabledGuard disabled(window_);
-    AdPicture ad = loadAdPictureText(paths_, shown_.DocumentTitle);
-    if (!ad.ok())
+    if (!model_.show(shown_.DocumentTitle))
         return false;
-    showInAllViews(window_, ad.picture);
     setScrollMaxima(window_);
+    // What was decoded ahead belonged to another year or category.
+    model_.dropPrepared();
     return true;
 }
 

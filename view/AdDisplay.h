@@ -8,7 +8,6 @@ class FileLister;
 namespace platform {
 class BusyCursor;
 class MessageBoxes;
-class PathResolver;
 class ProgramExit;
 } // namespace platform
 namespace state {
@@ -24,6 +23,7 @@ class Form1;
 namespace view {
 
 class AdStepping;
+class ShownAdModel;
 
 // Shows the first ad of a year in every view, counts the year's ads and prepares the stepping controls;
 // handles the clicks and key presses on the year buttons.
@@ -33,7 +33,7 @@ public:
     AdDisplay(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
               const state::DataLocation& location, state::DriveReport& report, platform::MessageBoxes& boxes,
               platform::ProgramExit& exit, platform::BusyCursor& cursor, const catalog::FileLister& lister,
-              const platform::PathResolver& paths, AdStepping& stepping, QObject* parent = nullptr);
+              ShownAdModel& model, AdStepping& stepping, QObject* parent = nullptr);
 
     void ShowYearAd(int b);
     // The comma and full-stop keys step through the year's ads and leave the focus on the button; any
@@ -55,7 +55,7 @@ private:
     platform::ProgramExit& exit_;
     platform::BusyCursor& cursor_;
     const catalog::FileLister& lister_;
-    const platform::PathResolver& paths_;
+    ShownAdModel& model_;
     AdStepping& stepping_;
 };
 

@@ -11,11 +11,13 @@
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"
 #include "ui/SpinButton.h"
-#include "view/AdPicture.h"
 #include "view/AdViews.h"
+#include "view/ShownAdModel.h"
 #include "view/YearFocus.h"
 
 #include <QLineEdit>
+
+#include <bitset>
 
 namespace view {
 
@@ -29,6 +31,7 @@ public:
         : stem_(base.substr(nameStart(base))), files_(base.substr(0, nameStart(base)), lister) {}
 
     bool mayHold(int adNumber) const { return files_.contains(catalog::adPathText(stem_, adNumber)); }
+    bool listed() const { return files_.listed(); }
 
 private:
     static std::size_t nameStart(const std::string& base) {
@@ -40,13 +43,17 @@ private:
     catalog::FolderFiles files_;
 };
 
+QString adPath(const std::string& base, int adNumber) {
+    return QString::fromStdString(catalog::adPathText(base, adNumber));
+}
+
 } // namespace
 
 AdStepping::AdStepping(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
-                       platform::BusyCursor& cursor, const catalog::FileLister& lister,
-                       const platform::PathResolver& paths, QObject* parent)
+                       platform::BusyCursor& cursor, const catalog::FileLister& lister, ShownAdModel& model,
+                       QObject* parent)
     : QObject(parent), window_(window), shown_(shown), catalog_(catalog), cursor_(cursor), lister_(lister),
-      paths_(paths) {
+      model_(model) {
     connect(window_.SpinButton1, &ui::SpinButton::spinDown, this, &AdStepping::ShowPreviousAd);
     connect(window_.SpinButton1, &ui::SpinButton::spinUp, this, &AdStepping::ShowNextAd);
 }
@@ -72,18 +79,9 @@ void AdStepping::step(Direction direction) {
         // The first ad's path, not DocumentTitle: a document opened since may have replaced that.
         const std::string base = catalog::stepBaseOf(shown.FirstAdPath.toStdString());
         const YearFolder folder(base, lister_);
+        // A number that fails to load leaves the ad on view as it was.
         const catalog::AdProbe probe = [&](int adNumber) {
-            bool loaded = false;
-            if (folder.mayHold(adNumber)) {
-                const QString path = QString::fromStdString(catalog::adPathText(base, adNumber));
-                AdPicture ad = loadAdPictureText(paths_, path);
-                if (ad.ok()) {
-                    window_.PicSrc->setPicture(ad.picture);
-                    loaded = true;
-                }
-            }
-            window_.Image1->setPicture(window_.PicSrc->picture());
-            return loaded;
+            return folder.mayHold(adNumber) && model_.show(adPath(base, adNumber));
         };
         result = direction == Direction::Forward
                      ? catalog::searchNextAd(shown.AdNumber, shown.AdCount, probe)
@@ -93,12 +91,36 @@ void AdStepping::step(Direction direction) {
             return;
 
         window_.Text1->setText(QString::fromStdString(catalog::counterText(shown.AdNumber, shown.AdCount)));
-        window_.picDest->setPicture(window_.PicSrc->picture());
         setScrollMaxima(window_);
         window_.VScr->setValue(0);
         window_.HScroll1->setValue(0);
     }
     FocusNextYearButton(window_, catalog_.CategoryKey, shown.ShownYearButton);
+    prepareNeighbours();
+}
+
+void AdStepping::prepareNeighbours() {
+    const state::ShownAd& shown = shown_;
+    if (shown.AdCount <= 1)
+        return;
+    const std::string base = catalog::stepBaseOf(shown.FirstAdPath.toStdString());
+    const YearFolder folder(base, lister_);
+    // Without a listing each number would be asked of the drive one by one: not worth doing ahead.
+    if (!folder.listed())
+        return;
+    std::bitset<catalog::HighestAdNumber + 1> present;
+    for (int n = 0; n <= catalog::HighestAdNumber; ++n)
+        present[std::size_t(n)] = folder.mayHold(n);
+    const int adNumber = shown.AdNumber;
+    const int adCount = shown.AdCount;
+    auto search = [=](auto searchAds) -> ShownAdModel::AheadSearch {
+        return [=](const std::function<bool(const QString&)>& decoded) {
+            searchAds(adNumber, adCount,
+                      [&](int n) { return present[std::size_t(n)] && decoded(adPath(base, n)); });
+        };
+    };
+    model_.prepareAhead(ShownAdModel::Ahead::Neighbours,
+                        {search(catalog::searchNextAd), search(catalog::searchPreviousAd)});
 }
 
 } // namespace view

@@ -7,8 +7,7 @@ class FileLister;
 }
 namespace platform {
 class BusyCursor;
-class PathResolver;
-} // namespace platform
+}
 namespace state {
 struct CatalogState;
 struct ShownAd;
@@ -19,17 +18,21 @@ class Form1;
 
 namespace view {
 
+class ShownAdModel;
+
 // Steps through the ads of the shown year, forward and backward with wrap-around, skipping numbers whose
 // file does not load. The new ad appears in whichever view is on screen.
 class AdStepping : public QObject {
     Q_OBJECT
 public:
     AdStepping(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
-               platform::BusyCursor& cursor, const catalog::FileLister& lister,
-               const platform::PathResolver& paths, QObject* parent = nullptr);
+               platform::BusyCursor& cursor, const catalog::FileLister& lister, ShownAdModel& model,
+               QObject* parent = nullptr);
 
     void ShowNextAd();
     void ShowPreviousAd();
+    // Decodes ahead, on a worker, the ads the next step in either direction would show.
+    void prepareNeighbours();
 
 private:
     enum class Direction { Forward, Backward };
@@ -40,7 +43,7 @@ private:
     const state::CatalogState& catalog_;
     platform::BusyCursor& cursor_;
     const catalog::FileLister& lister_;
-    const platform::PathResolver& paths_;
+    ShownAdModel& model_;
 };
 
 } // namespace view

@@ -15,10 +15,4 @@ void setScrollMaxima(ui::Form1& window) {
         geometry::horizontalScrollMaximum(window.PicSrc->width(), window.HScroll1->geometry()));
 }
 
-void showInAllViews(ui::Form1& window, const QImage& picture) {
-    window.PicSrc->setPicture(picture);
-    window.picDest->setPicture(window.PicSrc->picture());
-    window.Image1->setPicture(window.PicSrc->picture());
-}
-
 } // namespace view

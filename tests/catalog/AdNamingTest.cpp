@@ -104,6 +104,11 @@ TEST(ShownTexts, StarredCaptionsAreExact) {
         SCOPED_TRACE(caption);
         EXPECT_FALSE(catalog::isStarredCaption(caption));
     }
+    // Only the plain "Vantor" ads miss those years; before any category is chosen they are the ones shown.
+    EXPECT_TRUE(catalog::isYearWithoutAd("vantor", " 1976*"));
+    EXPECT_TRUE(catalog::isYearWithoutAd("", " 1996*"));
+    EXPECT_FALSE(catalog::isYearWithoutAd("kx", " 1976*"));
+    EXPECT_FALSE(catalog::isYearWithoutAd("vantor", "1976"));
 }
 
 TEST(ShownTexts, SorryMessageNamesTheYear) {

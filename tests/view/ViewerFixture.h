@@ -65,6 +65,8 @@ public:
         f_.setDrive('D', QStringLiteral("cd"));
         f_.startPastSplash();
         window().activateWindow();
+        if (!QTest::qWaitForWindowActive(&window()))
+            qFatal("the main window never became active");
     }
 
     void clickCategory(int option) {

@@ -1,0 +1,73 @@
+#include "view/BackgroundWork.h"
+
+namespace view {
+
+void Task::run() {
+    std::unique_lock lock(mutex_);
+    if (stage_ == Stage::Waiting) {
+        stage_ = Stage::Running;
+        lock.unlock();
+        work_();
+        lock.lock();
+        stage_ = Stage::Done;
+        work_ = nullptr;
+        finished_.notify_all();
+        return;
+    }
+    finished_.wait(lock, [this] { return stage_ == Stage::Done; });
+}
+
+bool Task::done() const {
+    std::lock_guard lock(mutex_);
+    return stage_ == Stage::Done;
+}
+
+Worker::Worker() : thread_([this] { loop(); }) {}
+
+Worker::~Worker() {
+    {
+        std::lock_guard lock(mutex_);
+        queue_.clear();
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    thread_.join();
+}
+
+void Worker::post(std::shared_ptr<Task> task) {
+    {
+        std::lock_guard lock(mutex_);
+        queue_.push_back(std::move(task));
+    }
+    wake_.notify_one();
+}
+
+int Worker::dropPending() {
+    std::lock_guard lock(mutex_);
+    const int dropped = int(queue_.size());
+    queue_.clear();
+    return dropped;
+}
+
+bool Worker::idle() const {
+    std::lock_guard lock(mutex_);
+    return queue_.empty() && !busy_;
+}
+
+void Worker::loop() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+        if (stopping_)
+            return;
+        std::shared_ptr<Task> task = std::move(queue_.front());
+        queue_.pop_front();
+        busy_ = true;
+        lock.unlock();
+        task->run();
+        lock.lock();
+        busy_ = false;
+    }
+}
+
+} // namespace view

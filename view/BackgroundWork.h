@@ -1,0 +1,56 @@
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace view {
+
+// A piece of work that runs exactly once: on a worker when its turn comes, or right away on the thread
+// that needs its result first. Whoever comes second waits for that one run, never for other work.
+class Task {
+public:
+    explicit Task(std::function<void()> work) : work_(std::move(work)) {}
+
+    // Runs the work unless it has run or is running; returns when it is done either way.
+    void run();
+    bool done() const;
+
+private:
+    enum class Stage { Waiting, Running, Done };
+    mutable std::mutex mutex_;
+    std::condition_variable finished_;
+    Stage stage_ = Stage::Waiting;
+    std::function<void()> work_;
+};
+
+// One thread that runs queued tasks in order. Tasks no longer wanted are dropped before they start; one
+// that has started runs to its end (the destructor waits for it).
+class Worker {
+public:
+    Worker();
+    ~Worker();
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+
+    void post(std::shared_ptr<Task> task);
+    // Returns how many tasks were dropped.
+    int dropPending();
+    // True when nothing is queued or running.
+    bool idle() const;
+
+private:
+    void loop();
+
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::shared_ptr<Task>> queue_;
+    bool busy_ = false;
+    bool stopping_ = false;
+    std::thread thread_;
+};
+
+} // namespace view

@@ -1,0 +1,134 @@
+#include "view/ShownAdModel.h"
+
+#include "platform/BusyCursor.h"
+
+#include <QMetaObject>
+
+
+namespace view {
+
+// The full picture of one ad, decoded from the bytes already read for its reduced picture.
+struct ShownAdModel::FullDecode {
+    explicit FullDecode(QByteArray jpeg)
+        : bytes(std::move(jpeg)), task([this] {
+              ad = decodeAdPicture(bytes);
+              bytes.clear();
+          }) {}
+    QByteArray bytes;
+    AdPicture ad;
+    Task task;
+};
+
+ShownAdModel::ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, QObject* parent)
+    : QObject(parent), files_(files), cursor_(cursor), prepared_(files) {}
+
+ShownAdModel::~ShownAdModel() {
+    fullWorker_.dropPending();
+    neighboursWorker_.dropPending();
+    yearsWorker_.dropPending();
+}
+
+QString ShownAdModel::path() const {
+    return current_ ? current_->path() : QString();
+}
+
+QSize ShownAdModel::fullSize() const {
+    return current_ ? current_->result().ad.fullSize : QSize();
+}
+
+bool ShownAdModel::show(const QString& path) {
+    std::shared_ptr<AdDecode> decode = prepared_.decodeOf(path, neededSize_);
+    const DecodedAd& decoded = decode->result();
+    if (!decoded.ad.ok())
+        return false;
+    current_ = std::move(decode);
+    fullWorker_.dropPending();
+    fullDecode_.reset();
+    full_ = QImage();
+    if (decoded.ad.reduced())
+        startFullDecode(decoded.jpeg);
+    else
+        full_ = decoded.ad.picture;
+    emit shown();
+    if (!full_.isNull())
+        emit fullPictureReady();
+    return true;
+}
+
+void ShownAdModel::startFullDecode(const QByteArray& jpeg) {
+    auto full = std::make_shared<FullDecode>(jpeg);
+    fullDecode_ = full;
+    fullWorker_.post(std::make_shared<Task>([this, full] {
+        full->task.run();
+        QMetaObject::invokeMethod(
+            this,
+            [this, full] {
+                if (full == fullDecode_)
+                    takeFullPicture();
+            },
+            Qt::QueuedConnection);
+    }));
+}
+
+void ShownAdModel::takeFullPicture() {
+    const std::shared_ptr<FullDecode> full = std::move(fullDecode_);
+    full->task.run();
+    // A file that changed between the two decodes is shown as it was first read.
+    full_ = full->ad.ok() ? full->ad.picture : current_->result().ad.picture;
+    emit fullPictureReady();
+}
+
+QImage ShownAdModel::fullPicture() {
+    if (full_.isNull() && fullDecode_) {
+        platform::BusyCursorGuard busy(cursor_);
+        takeFullPicture();
+    }
+    return full_;
+}
+
+QImage ShownAdModel::pictureFor(QSize viewSize) {
+    if (!current_)
+        return QImage();
+    const QImage& reduced = current_->result().ad.picture;
+    if (reduced.width() >= viewSize.width() && reduced.height() >= viewSize.height())
+        return reduced;
+    return fullPicture();
+}
+
+void ShownAdModel::prepareAhead(Ahead kind, std::vector<AheadSearch> searches) {
+    Worker& worker = kind == Ahead::Neighbours ? neighboursWorker_ : yearsWorker_;
+    std::atomic<int>& generation = kind == Ahead::Neighbours ? neighboursGeneration_ : yearsGeneration_;
+    cancelAhead(kind);
+    const int current = generation;
+    for (AheadSearch& search : searches) {
+        ++pendingAhead_;
+        const QSize needed = neededSize_;
+        worker.post(std::make_shared<Task>([this, needed, current, &generation, search = std::move(search)] {
+            search([this, needed, current, &generation](const QString& path) {
+                return generation != current || prepared_.decodeOf(path, needed)->result().ad.ok();
+            });
+            QMetaObject::invokeMethod(
+                this, [this] { aheadSearchEnded(); }, Qt::QueuedConnection);
+        }));
+    }
+}
+
+void ShownAdModel::cancelAhead(Ahead kind) {
+    Worker& worker = kind == Ahead::Neighbours ? neighboursWorker_ : yearsWorker_;
+    pendingAhead_ -= worker.dropPending();
+    // Searches already running learn that newer work has come and stop at their next file.
+    ++(kind == Ahead::Neighbours ? neighboursGeneration_ : yearsGeneration_);
+}
+
+void ShownAdModel::aheadSearchEnded() {
+    if (--pendingAhead_ == 0)
+        emit aheadDone();
+}
+
+void ShownAdModel::dropPrepared() {
+    cancelAhead(Ahead::Neighbours);
+    cancelAhead(Ahead::Years);
+    prepared_.keepOnly(path());
+}
+
+} // namespace view

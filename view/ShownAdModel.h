@@ -1,0 +1,94 @@
+#pragma once
+
+#include "view/BackgroundWork.h"
+#include "view/PreparedAds.h"
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <atomic>
+
+#include <functional>
+#include <memory>
+
+namespace platform {
+class BusyCursor;
+class Files;
+} // namespace platform
+
+namespace view {
+
+// The ad on show, held once for every view: its path, its full-resolution picture and, for the normal and
+// wide views, a picture decoded at a reduced scale that still covers the view. A large scan is shown at
+// once from the reduced picture while the full one is decoded on a worker; whatever needs the full picture
+// (the zoomed view, printing, copying) waits for it under the busy pointer if it is not ready yet.
+//
+// It also decodes ahead, on workers, the ads the user is likely to ask for next, so that asking for one of
+// them shows it without decoding. Newer work replaces older work that has not started.
+class ShownAdModel : public QObject {
+    Q_OBJECT
+public:
+    // Searches for ads ahead of the user. It is given a way to have a file decoded for the views (or learn
+    // it was decoded already), which answers whether the file is a readable ad; when newer work has come,
+    // it answers true at once, so that any search stops.
+    using AheadSearch = std::function<void(const std::function<bool(const QString& path)>& decoded)>;
+    enum class Ahead { Neighbours, Years };
+
+    ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, QObject* parent = nullptr);
+    ~ShownAdModel() override;
+
+    // What the views on screen need, in device pixels; an invalid size when they need the full picture.
+    void setNeededSize(QSize size) { neededSize_ = size; }
+    QSize neededSize() const { return neededSize_; }
+
+    // Shows the ad of a path text; false, with nothing changed, when the file is not a readable ad.
+    bool show(const QString& path);
+    bool hasAd() const { return bool(current_); }
+    QString path() const;
+    QSize fullSize() const;
+    // The picture for a view of the given size: the reduced one when it covers it, otherwise the full one.
+    QImage pictureFor(QSize viewSize);
+    // The full-resolution picture, waiting for its decoding if need be; null before the first ad.
+    QImage fullPicture();
+    // The full picture if it is decoded, otherwise null.
+    QImage readyFullPicture() const { return full_; }
+
+    // Replaces the work not yet started of one kind with new searches.
+    void prepareAhead(Ahead kind, std::vector<AheadSearch> searches);
+    // Forgets every decode made ahead, as a new year or category makes them useless.
+    void dropPrepared();
+    // True when a decode of the file for the views is at hand.
+    bool isPrepared(const QString& path) const { return prepared_.holds(path); }
+    bool aheadIdle() const { return pendingAhead_ == 0; }
+
+signals:
+    void shown();            // another ad is on show
+    void fullPictureReady(); // the full picture of the ad on show has been decoded
+    void aheadDone();        // every search ahead has ended
+
+private:
+    struct FullDecode;
+    void startFullDecode(const QByteArray& jpeg);
+    void takeFullPicture();
+    void cancelAhead(Ahead kind);
+    void aheadSearchEnded();
+
+    const platform::Files& files_;
+    platform::BusyCursor& cursor_;
+    PreparedAds prepared_;
+    QSize neededSize_;
+    std::shared_ptr<AdDecode> current_;
+    QImage full_;
+    std::shared_ptr<FullDecode> fullDecode_;
+    int pendingAhead_ = 0;
+    std::atomic<int> neighboursGeneration_{0};
+    std::atomic<int> yearsGeneration_{0};
+    // Declared last, so that their threads end before anything they use goes away.
+    Worker fullWorker_;
+    Worker neighboursWorker_;
+    Worker yearsWorker_;
+};
+
+} // namespace view
