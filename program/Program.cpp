@@ -6,6 +6,7 @@
 #include "app/TaskBarCommand.h"
 #include "docs/DocumentWindow.h"
 #include "docs/ResolutionCheck.h"
+#include "output/AdOutput.h"
 #include "platform/Services.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
@@ -38,6 +39,7 @@ Program::Program(platform::Services& services, QStringList arguments)
     connect(years, &view::YearSelection::categoryChosen, display, &view::AdDisplay::ShowYearAd);
     new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *years, this);
     new view::ZoomScrolling(*mainWindow_, this);
+    new output::AdOutput(window, state_.output, *shownAd_, s.printer, s.clipboard, s.messageBoxes, this);
     new docs::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output, s.files,
                              s.messageBoxes, s.programExit, s.printer, this);
     new app::StatusClock(window, s.clock, this);

@@ -23,6 +23,9 @@ void AdViewControls::buildAdView(QWidget* central) {
     Image1->setEnabled(false);
     Image1->setToolTip(AdToolTip);
     Image1->setAccessibleName(QStringLiteral("Ad"));
+    // Reached with Tab, not by a click: a click on the ad must not take the focus from the year buttons,
+    // whose keys step through the ads.
+    Image1->setFocusPolicy(Qt::TabFocus);
     Image1->setPicture(artwork::openingCollage());
 
     PicSrc = design::named(new PictureBox(central), "PicSrc");
@@ -35,6 +38,7 @@ void AdViewControls::buildAdView(QWidget* central) {
     picDest->setBackgroundColour(QColor(128, 128, 128));
     picDest->setToolTip(AdToolTip);
     picDest->setAccessibleName(QStringLiteral("Ad at full size"));
+    picDest->setFocusPolicy(Qt::StrongFocus);
     picDest->hide();
 
     VScr = design::named(new ScrollBar(Qt::Vertical, central), "VScr");

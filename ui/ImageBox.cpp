@@ -1,14 +1,14 @@
 #include "ui/ImageBox.h"
 
 #include <QLabel>
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <thread>
 
 namespace ui {
 
-ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
+ImageBox::ImageBox(QWidget* parent) : AdSurface(parent) {}
 
 void ImageBox::setPicture(const QImage& picture) {
     picture_ = picture;
@@ -113,14 +113,6 @@ void ImageBox::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(this);
     painter.drawPixmap(event->rect(), stretched(), event->rect());
-}
-
-void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
-    emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
-}
-
-void ImageBox::mouseDoubleClickEvent(QMouseEvent*) {
-    emit doubleClicked();
 }
 
 } // namespace ui

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ui/AdSurface.h"
 #include <QImage>
 #include <QPixmap>
-#include <QWidget>
 
 #include <array>
 
@@ -11,7 +11,7 @@ namespace ui {
 // Image control: shows its picture stretched to its own size. The stretched copy is made once per picture
 // and size, with smooth filtering, and the last two sizes are kept, so switching between the normal and
 // the wide view costs nothing and painting stays cheap however large the scan is.
-class ImageBox : public QWidget {
+class ImageBox : public AdSurface {
     Q_OBJECT
 public:
     explicit ImageBox(QWidget* parent = nullptr);
@@ -28,14 +28,8 @@ public:
     // of its sibling image and label controls, never over a button, panel, box or bar.
     void bringToFront();
 
-signals:
-    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
-    void doubleClicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     const QPixmap& stretched();

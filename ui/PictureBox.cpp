@@ -1,11 +1,11 @@
 #include "ui/PictureBox.h"
 
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace ui {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+PictureBox::PictureBox(QWidget* parent) : AdSurface(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -29,14 +29,6 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     const QRect shown = exposed.intersected(picture_.rect());
     if (!shown.isEmpty())
         painter.drawImage(shown.topLeft(), picture_, shown);
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
-}
-
-void PictureBox::mouseDoubleClickEvent(QMouseEvent*) {
-    emit doubleClicked();
 }
 
 } // namespace ui

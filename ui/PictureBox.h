@@ -1,14 +1,14 @@
 #pragma once
 
+#include "ui/AdSurface.h"
 #include <QColor>
 #include <QImage>
-#include <QWidget>
 
 namespace ui {
 
 // Picture box: shows its picture unscaled from its top-left corner over its background colour. With
 // auto-size it takes the size of the picture it is given.
-class PictureBox : public QWidget {
+class PictureBox : public AdSurface {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
@@ -20,14 +20,8 @@ public:
     void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
     void setBackgroundColour(const QColor& colour);
 
-signals:
-    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
-    void doubleClicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QImage picture_;

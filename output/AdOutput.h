@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+
+namespace platform {
+class Clipboard;
+class MessageBoxes;
+class Printer;
+} // namespace platform
+namespace state {
+struct OutputState;
+}
+namespace ui {
+class Form1;
+}
+namespace view {
+class ShownAdModel;
+}
+
+namespace output {
+
+// Printing the ad and copying it to the clipboard, from the File menu and from the pop-up menu over the ad;
+// the printer's set-up. All of them act on the whole ad at full resolution, never on the part on screen.
+class AdOutput : public QObject {
+    Q_OBJECT
+public:
+    AdOutput(ui::Form1& window, state::OutputState& output, view::ShownAdModel& model,
+             platform::Printer& printer, platform::Clipboard& clipboard, platform::MessageBoxes& boxes,
+             QObject* parent = nullptr);
+
+    void printAd(const QString& questionTitle);
+    void copyAd();
+    void printSetup();
+    void printCopyClicked(int index);
+    void showPopUp(QPoint where);
+
+private:
+    // The ad on view at full resolution; before the first ad, the picture the window opens with.
+    QImage picture();
+
+    ui::Form1& window_;
+    state::OutputState& output_;
+    view::ShownAdModel& model_;
+    platform::Printer& printer_;
+    platform::Clipboard& clipboard_;
+    platform::MessageBoxes& boxes_;
+};
+
+} // namespace output
