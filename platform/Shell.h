@@ -9,14 +9,11 @@ public:
     virtual ~Shell() = default;
     // Opens an address such as "www.example.com/register" in the default web browser, without waiting.
     virtual bool openWebAddress(const QString& address) = 0;
-    // Opens the help file (a local HTML or text file) in the program the desktop uses for it.
-    virtual bool showHelp(const QString& helpFile, int command) = 0;
 };
 
 class DesktopShell : public Shell {
 public:
     bool openWebAddress(const QString& address) override;
-    bool showHelp(const QString& helpFile, int command) override;
 };
 
 } // namespace platform

@@ -4,8 +4,11 @@
 #include "app/StartUp.h"
 #include "app/StatusClock.h"
 #include "app/TaskBarCommand.h"
+#include "docs/AboutWindow.h"
 #include "docs/DocumentWindow.h"
+#include "docs/HelpMenu.h"
 #include "docs/ResolutionCheck.h"
+#include "docs/WebLinks.h"
 #include "output/AdOutput.h"
 #include "platform/Services.h"
 #include "ui/Form1.h"
@@ -47,6 +50,9 @@ Program::Program(platform::Services& services, QStringList arguments)
     new app::MainWindowClosing(window, state_.taskBar, s.taskBar, s.settings, s.programExit, s.sessionEnd,
                                this);
     new docs::ResolutionCheck(window, state_.report, s.screen, s.messageBoxes, this);
+    auto* links = new docs::WebLinks(state_.taskBar, s.taskBar, s.shell, this);
+    new docs::HelpMenu(window, *links, this);
+    new docs::AboutWindow(window, *links, this);
     mainWindow_->populateMenuBar();
 }
 

@@ -136,6 +136,31 @@ QImage progressIllustration() {
     return image;
 }
 
+QImage aboutPhoto() {
+    QImage image = canvas(613, 306, QColor(30, 40, 60));
+    QPainter p(&image);
+    QLinearGradient evening(0, 0, 0, 306);
+    evening.setColorAt(0, QColor(40, 60, 110));
+    evening.setColorAt(0.55, QColor(230, 150, 90));
+    evening.setColorAt(0.56, QColor(70, 70, 75));
+    evening.setColorAt(1, QColor(40, 40, 45));
+    p.fillRect(image.rect(), evening);
+    p.setPen(QPen(QColor(235, 215, 130), 2, Qt::DashLine));
+    p.drawLine(0, 262, 613, 262);
+    drawCar(p, QRectF(96, 92, 420, 168), QColor(20, 70, 150));
+    return image;
+}
+
+QImage emblem() {
+    QImage image = canvas(165, 83, QColor(192, 192, 192));
+    QPainter p(&image);
+    drawEmblem(p, QRectF(4, 4, 75, 75), QColor(20, 70, 150));
+    p.setPen(QColor(30, 30, 30));
+    p.setFont(arial(12, true, true));
+    p.drawText(QRect(82, 0, 83, 83), Qt::AlignCenter, QStringLiteral("Vantor"));
+    return image;
+}
+
 QImage printerIcon() {
     QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

@@ -3,14 +3,17 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
 namespace platform {
 class Printer;
-class Shell;
-} // namespace platform
+}
 
 namespace ui {
+
+class HelpWindow;
 
 // The invisible dialog component: its flags, help file and help command are set by the program, then it
 // opens the printer dialog or shows the help through the platform's printer and shell.
@@ -21,6 +24,7 @@ public:
     static constexpr int HelpContents = 3;
 
     explicit CommonDialog(QWidget* owner);
+    ~CommonDialog() override;
 
     int flags() const { return flags_; }
     void setFlags(int flags) { flags_ = flags; }
@@ -31,14 +35,17 @@ public:
 
     // Opens the printer's set-up dialog and waits for it; the program sets the print-setup flag first.
     bool ShowPrinter(platform::Printer& printer);
-    // Shows the help file with the help command; the help viewer is not waited for.
-    bool ShowHelp(platform::Shell& shell);
+    // Shows the help file in the program's help window, at its contents; the window does not block the
+    // program, and a second request brings the same window forward.
+    void ShowHelp();
+    HelpWindow* helpWindow() const { return helpWindow_.get(); }
 
 private:
     QWidget* owner_;
     int flags_ = 0;
     QString helpFile_;
     int helpCommand_ = 0;
+    std::unique_ptr<HelpWindow> helpWindow_;
 };
 
 } // namespace ui

@@ -69,7 +69,7 @@ private slots:
     void printJobsToPdf();
 
     void clipboardRoundTrip();
-    void shellOpensAddressesAndHelp();
+    void shellOpensAddresses();
 
     void fakeServicesWorkInATemporaryFolder();
 
@@ -421,24 +421,12 @@ void ServicesTest::clipboardRoundTrip() {
     QVERIFY(!clipboard.setImage(QImage()));
 }
 
-void ServicesTest::shellOpensAddressesAndHelp() {
+void ServicesTest::shellOpensAddresses() {
     QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
     DesktopShell shell;
     QVERIFY(shell.openWebAddress(QStringLiteral("www.example.com/register")));
-    QTemporaryDir dir;
-    const QString help = dir.filePath(QStringLiteral("VantorAds.html"));
-    {
-        QFile file(help);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<html></html>");
-    }
-    QVERIFY(shell.showHelp(help, 3));
-    QVERIFY(!shell.showHelp(dir.filePath(QStringLiteral("missing.html")), 3));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(openedUrls_, (QList<QUrl>{QUrl(QStringLiteral("http://www.example.com/register")),
-                                       QUrl::fromLocalFile(help)}));
+    QCOMPARE(openedUrls_, QList<QUrl>{QUrl(QStringLiteral("http://www.example.com/register"))});
 }
 
 void ServicesTest::fakeServicesWorkInATemporaryFolder() {

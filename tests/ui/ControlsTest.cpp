@@ -276,14 +276,6 @@ void ControlsTest::commonDialogHandsItsSettingsToThePlatform() {
     QCOMPARE(dialog.flags(), 64);
     QVERIFY(!dialog.ShowPrinter(printer)); // the user cancelled
     QCOMPARE(printer.setups(), 1);
-
-    platform::RecordingShell shell;
-    dialog.setHelpFile(QStringLiteral("/opt/vantorads/VantorAds.html"));
-    dialog.setHelpCommand(CommonDialog::HelpContents);
-    dialog.ShowHelp(shell);
-    QCOMPARE(int(shell.helpRequests().size()), 1);
-    QCOMPARE(shell.helpRequests().front().helpFile, QStringLiteral("/opt/vantorads/VantorAds.html"));
-    QCOMPARE(shell.helpRequests().front().command, 3);
 }
 
 QTEST_MAIN(ControlsTest)

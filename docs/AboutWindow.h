@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/FrmAbout.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace ui {
+class Form1;
+}
+
+namespace docs {
+
+class WebLinks;
+
+// "About": the About window over the main window, which takes no input until OK (or Escape) closes it.
+class AboutWindow : public QObject {
+    Q_OBJECT
+public:
+    AboutWindow(ui::Form1& mainWindow, WebLinks& links, QObject* parent = nullptr);
+
+    void show();
+    ui::FrmAbout* window() const { return frmAbout_; }
+
+private:
+    void close();
+
+    ui::Form1& mainWindow_;
+    WebLinks& links_;
+    QPointer<ui::FrmAbout> frmAbout_;
+};
+
+} // namespace docs
