@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QMainWindow>
@@ -218,6 +219,16 @@ void ServicesTest::settingsRoundTrip() {
     QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("MainTop")), QStringLiteral("-15"));
     QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("Odd")), QStringLiteral("a,b;c=d"));
     QCOMPARE(again.read(QStringLiteral("Other"), QStringLiteral("MainLeft")), std::nullopt);
+
+    // Where the settings cannot be written, the write says so and nothing is lost or left half-written.
+    QVERIFY(QDir(configHome + "/VantorAds").removeRecursively());
+    QFile blocker(configHome + "/VantorAds");
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY(!store.write(QStringLiteral("Settings"), QStringLiteral("MainLeft"), QStringLiteral("1")));
+    QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("MainLeft")), std::nullopt);
+    QVERIFY(QFileInfo(configHome + "/VantorAds").isFile());
+    QFile::remove(configHome + "/VantorAds");
 }
 
 void ServicesTest::settingsPathThatIsNoFileHoldsNothing_data() {
