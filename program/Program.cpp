@@ -20,6 +20,7 @@
 #include "view/ViewLayout.h"
 #include "view/YearSelection.h"
 #include "view/YearsAhead.h"
+#include "view/ZoomHandling.h"
 #include "view/ZoomScrolling.h"
 
 namespace program {
@@ -41,7 +42,8 @@ Program::Program(platform::Services& services, QStringList arguments)
     new view::YearsAhead(window, state_.catalog, state_.location, *shownAd_, this);
     connect(years, &view::YearSelection::categoryChosen, display, &view::AdDisplay::ShowYearAd);
     new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *years, this);
-    new view::ZoomScrolling(*mainWindow_, this);
+    new view::ZoomScrolling(window, this);
+    new view::ZoomHandling(window, this);
     new output::AdOutput(window, state_.output, *shownAd_, s.printer, s.clipboard, s.messageBoxes, this);
     new docs::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output, s.files,
                              s.messageBoxes, s.programExit, s.printer, this);
