@@ -44,9 +44,10 @@ std::string yearTextFromCaption(std::string_view caption) {
 }
 
 std::string adNumberDigits(int adNumber) {
+    std::string digits = std::to_string(adNumber);
     if (adNumber >= 0 && adNumber <= 9)
-        return "0" + std::to_string(adNumber);
-    return std::to_string(adNumber);
+        digits.insert(digits.begin(), '0');
+    return digits;
 }
 
 std::string firstAdPathText(std::string_view adRoot, std::string_view yearText,
