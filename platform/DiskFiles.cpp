@@ -1,5 +1,8 @@
 #include "platform/DiskFiles.h"
 
+#include "platform/DiskReplacementFile.h"
+#include "platform/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,11 +58,27 @@ LengthResult DiskFiles::length(const QString& path) const {
 }
 
 OpenResult DiskFiles::openRead(const QString& path) const {
-    return open(resolver_.resolve(path), path, QIODevice::ReadOnly);
+    const auto native = resolver_.resolve(path);
+    if (!native) {
+        OpenResult result;
+        result.status = noSuchDrive(path);
+        return result;
+    }
+    return openRegularFile(*native);
 }
 
 OpenResult DiskFiles::openWrite(const QString& path) const {
     return open(resolver_.resolve(path), path, QIODevice::WriteOnly | QIODevice::Truncate);
+}
+
+ReplacementResult DiskFiles::openReplacement(const QString& path) const {
+    const auto native = resolver_.resolve(path);
+    if (!native) {
+        ReplacementResult result;
+        result.status = noSuchDrive(path);
+        return result;
+    }
+    return DiskReplacementFile::create(*native);
 }
 
 FileStatus DiskFiles::remove(const QString& path) const {
@@ -79,12 +98,17 @@ FileStatus DiskFiles::removeMatching(const QString& patternPath) const {
     if (!listing.ok)
         return FileStatus::failure(listing.error);
     const qsizetype lastSeparator = std::max(patternPath.lastIndexOf(u'\\'), patternPath.lastIndexOf(u'/'));
-    const QString folder = lastSeparator >= 0 ? patternPath.first(lastSeparator + 1) : QString();
+    const auto folder =
+        resolver_.resolve(lastSeparator >= 0 ? patternPath.first(lastSeparator + 1) : QString());
+    if (!folder)
+        return noSuchDrive(patternPath);
+    // A listed name is joined to the folder natively, never read as a path text: a name such as
+    // "..\x.jpg" is one file of this folder, not a way out of it.
     FileStatus status;
     for (const QString& name : listing.names) {
-        const FileStatus removed = remove(folder + name);
-        if (!removed.ok && status.ok)
-            status = removed;
+        QFile file(QDir(*folder).filePath(name));
+        if (!file.remove() && status.ok)
+            status = FileStatus::failure(file.errorString());
     }
     return status;
 }

@@ -13,6 +13,7 @@ public:
     LengthResult length(const QString& path) const override;
     OpenResult openRead(const QString& path) const override;
     OpenResult openWrite(const QString& path) const override;
+    ReplacementResult openReplacement(const QString& path) const override;
     FileStatus remove(const QString& path) const override;
     FileStatus removeMatching(const QString& patternPath) const override;
     FileStatus createFolder(const QString& path) const override;
