@@ -24,12 +24,21 @@ void SSPanel::setCaption(const QString& caption) {
 
 void SSPanel::setGauge(bool gauge) {
     gauge_ = gauge;
+    describeFill();
     update();
 }
 
-void SSPanel::setFillPercent(int percent) {
-    fillPercent_ = std::clamp(percent, 0, 100);
+void SSPanel::describeFill() {
     setAccessibleDescription(gauge_ ? QStringLiteral("%1 percent").arg(fillPercent_) : QString());
+}
+
+void SSPanel::setFillPercent(int percent) {
+    // A gauge is set after every block of a copy; it repaints only when its fill moves.
+    const int clamped = std::clamp(percent, 0, 100);
+    if (clamped == fillPercent_)
+        return;
+    fillPercent_ = clamped;
+    describeFill();
     update();
 }
 

@@ -26,6 +26,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void describeFill();
+
     QString caption_;
     bool gauge_ = false;
     int fillPercent_ = 0;

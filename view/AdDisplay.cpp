@@ -11,11 +11,11 @@
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
 #include "ui/SpinButton.h"
+#include "ui/WindowDisabledGuard.h"
 #include "view/AdPicture.h"
 #include "view/AdStepping.h"
 #include "view/AdViews.h"
 #include "view/ViewGeometry.h"
-#include "view/WindowDisabledGuard.h"
 #include "view/YearFocus.h"
 
 #include <QLineEdit>
@@ -112,7 +112,7 @@ void AdDisplay::ShowYearAd(int b) {
 }
 
 bool AdDisplay::loadFirstAd() {
-    const WindowDisabledGuard disabled(window_);
+    const ui::WindowDisabledGuard disabled(window_);
     AdPicture ad = loadAdPictureText(paths_, shown_.DocumentTitle);
     if (!ad.ok())
         return false;
