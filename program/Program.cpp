@@ -6,6 +6,8 @@
 #include "app/TaskBarCommand.h"
 #include "docs/DocumentWindow.h"
 #include "docs/ResolutionCheck.h"
+#include "install/AdCopy.h"
+#include "install/AdRemoval.h"
 #include "platform/Services.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
@@ -39,6 +41,10 @@ Program::Program(platform::Services& services, QStringList arguments)
     new app::MainWindowClosing(window, state_.taskBar, s.taskBar, s.settings, s.programExit, s.sessionEnd,
                                this);
     new docs::ResolutionCheck(window, state_.report, s.screen, s.messageBoxes, this);
+    new install::AdCopy(window, state_.location, state_.report, state_.catalog, state_.copy, s.messageBoxes,
+                        s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, this);
+    new install::AdRemoval(window, state_.location, state_.report, state_.output, state_.copy, s.messageBoxes,
+                           s.files, s.folders, this);
     mainWindow_->populateMenuBar();
 }
 
