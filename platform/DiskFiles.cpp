@@ -72,13 +72,16 @@ OpenResult DiskFiles::openWrite(const QString& path) const {
 }
 
 ReplacementResult DiskFiles::openReplacement(const QString& path) const {
-    const auto native = resolver_.resolve(path);
-    if (!native) {
+    // The folder is found as every path is; the file keeps the exact name given, which spares a look
+    // through the whole folder for another spelling of a name that is new there.
+    const qsizetype lastSeparator = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    const auto folder = resolver_.resolve(path.first(lastSeparator + 1));
+    if (!folder) {
         ReplacementResult result;
         result.status = noSuchDrive(path);
         return result;
     }
-    return DiskReplacementFile::create(*native);
+    return DiskReplacementFile::create(QDir(*folder).filePath(path.sliced(lastSeparator + 1)));
 }
 
 FileStatus DiskFiles::remove(const QString& path) const {

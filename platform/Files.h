@@ -37,7 +37,8 @@ public:
     virtual OpenResult openRead(const QString& path) const = 0;
     // Creates the file, or empties it when it exists.
     virtual OpenResult openWrite(const QString& path) const = 0;
-    // A new file that takes the place of the one at the path (if any) only when it is complete.
+    // A new file that takes the place of the one at the path (if any) only when it is complete. The folder
+    // is found as for every path; the file keeps the exact name given.
     virtual ReplacementResult openReplacement(const QString& path) const = 0;
     virtual FileStatus remove(const QString& path) const = 0;
     // Deletes every ordinary file matching the wildcard last component (letter case ignored), in that
