@@ -141,7 +141,10 @@ void CopyTest::freeSpaceIsCheckedBeforeThePanelShows() {
     if (messages.isEmpty()) {
         // Centred on the 800 x 600 screen, in front of every other control, with both buttons ready.
         QCOMPARE(panel->geometry(), QRect(157, 128, 486, 345));
-        QCOMPARE(panel->parentWidget()->children().last(), panel);
+        // Right of the gauges the panel hides the ad picture beneath it.
+        const QPoint besideTheGauges = panel->mapTo(&f->window(), QPoint(475, 300));
+        QCOMPARE(f->window().grab().toImage().pixelColor(besideTheGauges),
+                 panel->palette().color(QPalette::Window));
         QVERIFY(f->window().cmdCopy->isEnabled() && f->window().cmdCancel->isEnabled());
         QVERIFY(f->window().isEnabled());
     } else {
@@ -187,10 +190,14 @@ void CopyTest::copiesEveryAdBlockByBlock() {
     ui::Form1& w = f->window();
     QString atTheEnd;
     f->boxes.onShow = [&] {
-        atTheEnd = QStringLiteral("busy %1, enabled %2, gauges %3 %4")
+        // A full gauge in the colour it has in an enabled window.
+        const bool filled = w.ProgressGuage2->grab().toImage().pixelColor(8, 4) ==
+                            w.palette().color(QPalette::Active, QPalette::Highlight);
+        atTheEnd = QStringLiteral("busy %1, enabled %2, gauges %3 %4, filled %5")
                        .arg(f->fake.cursor.isBusy())
                        .arg(w.isEnabled())
-                       .arg(w.ProgressGuage->caption(), w.ProgressGuage2->caption());
+                       .arg(w.ProgressGuage->caption(), w.ProgressGuage2->caption())
+                       .arg(filled);
     };
     PanelRecorder panel(w);
     f->copy();
@@ -213,7 +220,7 @@ void CopyTest::copiesEveryAdBlockByBlock() {
     QCOMPARE(f->boxes.last().icon, MessageIcon::Exclamation);
     QCOMPARE(f->state().report.MessageReply, QStringLiteral("1"));
     // The message comes with the arrow pointer over a window that is still disabled, both gauges full.
-    QCOMPARE(atTheEnd, QStringLiteral("busy 0, enabled 0, gauges 100 100"));
+    QCOMPARE(atTheEnd, QStringLiteral("busy 0, enabled 0, gauges 100 100, filled 1"));
 
     QCOMPARE(
         f->state().catalog.AdFileList,
