@@ -40,17 +40,14 @@ AdCopy::AdCopy(ui::Form1& window, state::DataLocation& location, state::DriveRep
     connect(window_.cmdCopy, &ui::SSCommand::clicked, this, &AdCopy::copyAds);
 }
 
-QString AdCopy::programFolder() const {
-    return folders_.localCopyFolder();
-}
-
 void AdCopy::setGauge(ui::SSPanel* gauge, int value) {
     gauge->setFillPercent(value);
     gauge->setCaption(QString::number(value));
 }
 
 quint64 AdCopy::GetDisk() {
-    const platform::FreeSpace space = files_.freeSpace(programFolder() + QStringLiteral("\\ads\\"));
+    const platform::FreeSpace space =
+        files_.freeSpace(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
     if (space.ok)
         return freeKilobytes(space);
     boxes_.show({QStringLiteral("Internal GetDisk error!"), state::ApplicationTitle,
@@ -59,7 +56,7 @@ quint64 AdCopy::GetDisk() {
 }
 
 void AdCopy::copyCommand() {
-    // Counted in thousands, not in 1,024s, as the requirement is.
+    // Kilobytes times 1,000, not 1,024: the byte count the check and the message go by.
     const qint64 freeBytes = qint64(GetDisk()) * 1000;
     if (freeBytes < CopyTotalBytes) {
         showNotEnoughSpace(freeBytes);
@@ -114,9 +111,9 @@ void AdCopy::copyAds() {
     window_.cmdCancel->setEnabled(false);
     window_.pnlProgress->show();
     // A folder that cannot be made shows as a failure of every file.
-    files_.createFolder(programFolder() + QStringLiteral("\\ads\\"));
+    files_.createFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
     if (CopyAdFiles())
-        location_.AdRoot = programFolder();
+        location_.AdRoot = folders_.localCopyFolder();
     window_.pnlProgress->hide();
     window_.cmdCopy->setEnabled(true);
     window_.cmdCancel->setEnabled(true);
@@ -131,7 +128,7 @@ bool AdCopy::CopyAdFiles() {
     QStringList failed;
     for (int i = 0; i < catalog_.AdFileCount; ++i) {
         const QString name = adFileName(catalog_.AdFileList[i]);
-        copy_.CopyTarget = programFolder() + QStringLiteral("\\ads\\") + name;
+        copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\") + name;
         copy_.CopySource = location_.DocRoot + QStringLiteral("\\Ads\\") + name;
         // A name that is not a plain file name could reach past the ads folders.
         const platform::FileStatus copied =

@@ -57,7 +57,6 @@ private:
     bool CopyAdFiles();
     platform::FileStatus CopyFileWithProgress();
     void showCopyResult(const QStringList& failed);
-    QString programFolder() const;
     static void setGauge(ui::SSPanel* gauge, int value);
 
     ui::Form1& window_;
