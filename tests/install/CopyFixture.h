@@ -19,8 +19,8 @@
 #include <memory>
 
 // The real main window past its splash, the catalog disc in drive D: (the folder cd of the test's
-// temporary folder) and message boxes answered by script, with an action when one appears, as a user
-// would put the disc back before answering Retry.
+// temporary folder) and message boxes answered by script, which can act when one appears, as a user puts
+// the disc back before answering Retry.
 class CopyFixture {
 public:
     CopyFixture()
@@ -38,12 +38,15 @@ public:
     QString copyAds(const QString& name = {}) const {
         return fake.folders.localCopyFolder() + QStringLiteral("/ads/") + name;
     }
-
     static void write(const QString& path, const QByteArray& bytes) {
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(path));
+    }
+    static QByteArray read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
     // Bytes no two files share.
     static QByteArray content(qint64 size, int seed) {
@@ -52,14 +55,9 @@ public:
             bytes[i] = char((i * 7 + seed * 13 + i / 251) % 256);
         return bytes;
     }
-    static QByteArray read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
     // Everything in the folder, hidden files included.
     static QStringList entries(const QString& folder) {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                      QDir::Name);
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
     void start() {
@@ -70,14 +68,25 @@ public:
     ui::Form1& window() { return program_->mainWindow(); }
     state::ProgramState& state() { return program_->state(); }
 
-    // The copy command with room on the disk, then "Copy Ads".
-    void showPanel() {
+    // The copy command with room on the disk, then "Copy Ads"; the boxes it shows are answered OK.
+    void copy(int boxesShown = 1) {
+        for (int i = 0; i < boxesShown; ++i)
+            boxes.expect(platform::Reply::Ok);
         fake.files.setFreeSpace({true, 1024 * 1000, 1, 4096, {}});
         window().mnuCopy->trigger();
-    }
-    void copy() {
-        showPanel();
         QTest::mouseClick(window().cmdCopy, Qt::LeftButton);
+    }
+
+    // Each box shown: its buttons, icon and title, then its text.
+    QStringList shown() const {
+        const char* buttons[] = {"Ok", "YesNo", "RetryCancel"};
+        const char* icons[] = {"-", "?", "!", "x"};
+        QStringList all;
+        for (const platform::MessageBoxRequest& box : boxes.shown())
+            all.append(QStringLiteral("%1 %2 %3: %4")
+                           .arg(QLatin1String(buttons[int(box.buttons)]), QLatin1String(icons[int(box.icon)]),
+                                box.title, box.text));
+        return all;
     }
 
     // The window back in the user's hands, with the arrow pointer.
@@ -91,15 +100,16 @@ private:
     std::unique_ptr<program::Program> program_;
 };
 
-// What the progress panel shows at each turn of the event loop while a copy runs, every change once:
-// the file being copied, the file's gauge, and the overall gauge's caption and fill.
+// What the progress panel shows at each turn of the event loop while a copy runs, each change once: the
+// file being copied, the file's gauge, and the overall gauge's caption and fill.
 class PanelRecorder {
 public:
     explicit PanelRecorder(ui::Form1& window) {
         QObject::connect(&timer_, &QTimer::timeout, [this, &window] {
-            const QString seen = window.Text2->text() + QLatin1Char(' ') + window.ProgressGuage->caption() +
-                                 QLatin1Char(' ') + window.ProgressGuage2->caption() + QLatin1Char('/') +
-                                 QString::number(window.ProgressGuage2->fillPercent());
+            const QString seen = QStringLiteral("%1 %2 %3/%4")
+                                     .arg(window.Text2->text(), window.ProgressGuage->caption(),
+                                          window.ProgressGuage2->caption())
+                                     .arg(window.ProgressGuage2->fillPercent());
             if (shown.isEmpty() || shown.last() != seen)
                 shown.append(seen);
         });
