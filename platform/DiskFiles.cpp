@@ -1,5 +1,6 @@
 #include "platform/DiskFiles.h"
 
+#include "platform/DiskReplacementFile.h"
 #include "platform/RegularFile.h"
 
 #include <QDir>
@@ -58,7 +59,13 @@ LengthResult DiskFiles::length(const QString& path) const {
 }
 
 OpenResult DiskFiles::openRead(const QString& path) const {
-    return open(resolver_.resolve(path), path, QIODevice::ReadOnly);
+    const auto native = resolver_.resolve(path);
+    if (!native) {
+        OpenResult result;
+        result.status = noSuchDrive(path);
+        return result;
+    }
+    return openRegularFile(*native);
 }
 
 ReadResult DiskFiles::readAll(const QString& path, qint64 byteLimit) const {
@@ -82,6 +89,19 @@ OpenResult DiskFiles::openWrite(const QString& path) const {
     return open(resolver_.resolve(path), path, QIODevice::WriteOnly | QIODevice::Truncate);
 }
 
+ReplacementResult DiskFiles::openReplacement(const QString& path) const {
+    // The folder is found as every path is; the file keeps the exact name given, which spares a look
+    // through the whole folder for another spelling of a name that is new there.
+    const qsizetype lastSeparator = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
+    const auto folder = resolver_.resolve(path.first(lastSeparator + 1));
+    if (!folder) {
+        ReplacementResult result;
+        result.status = noSuchDrive(path);
+        return result;
+    }
+    return DiskReplacementFile::create(QDir(*folder).filePath(path.sliced(lastSeparator + 1)));
+}
+
 FileStatus DiskFiles::remove(const QString& path) const {
     const auto native = resolver_.resolve(path);
     if (!native)
@@ -99,12 +119,17 @@ FileStatus DiskFiles::removeMatching(const QString& patternPath) const {
     if (!listing.ok)
         return FileStatus::failure(listing.error);
     const qsizetype lastSeparator = std::max(patternPath.lastIndexOf(u'\\'), patternPath.lastIndexOf(u'/'));
-    const QString folder = lastSeparator >= 0 ? patternPath.first(lastSeparator + 1) : QString();
+    const auto folder =
+        resolver_.resolve(lastSeparator >= 0 ? patternPath.first(lastSeparator + 1) : QString());
+    if (!folder)
+        return noSuchDrive(patternPath);
+    // A listed name is joined to the folder natively, never read as a path text: a name such as
+    // "..\x.jpg" is one file of this folder, not a way out of it.
     FileStatus status;
     for (const QString& name : listing.names) {
-        const FileStatus removed = remove(folder + name);
-        if (!removed.ok && status.ok)
-            status = removed;
+        QFile file(QDir(*folder).filePath(name));
+        if (!file.remove() && status.ok)
+            status = FileStatus::failure(file.errorString());
     }
     return status;
 }

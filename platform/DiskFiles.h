@@ -15,6 +15,7 @@ public:
     ReadResult readAll(const QString& path, qint64 byteLimit) const override;
     FileStamp stamp(const QString& path) const override;
     OpenResult openWrite(const QString& path) const override;
+    ReplacementResult openReplacement(const QString& path) const override;
     FileStatus remove(const QString& path) const override;
     FileStatus removeMatching(const QString& patternPath) const override;
     FileStatus createFolder(const QString& path) const override;

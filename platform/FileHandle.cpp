@@ -22,6 +22,25 @@ bool FileHandle::isOpen() const {
     return file_ && file_->isOpen();
 }
 
+qint64 FileHandle::size() const {
+    return isOpen() ? file_->size() : 0;
+}
+
+FileStatus FileHandle::readFully(std::span<char> buffer) {
+    if (!isOpen() || !file_->isReadable())
+        return FileStatus::failure(QStringLiteral("The file is not open for reading."));
+    qsizetype done = 0;
+    while (done < qsizetype(buffer.size())) {
+        const qint64 got = file_->read(buffer.data() + done, qint64(buffer.size()) - done);
+        if (got < 0)
+            return FileStatus::failure(file_->errorString());
+        if (got == 0)
+            return FileStatus::failure(QStringLiteral("The file ended before its length."));
+        done += got;
+    }
+    return FileStatus::success();
+}
+
 ReadResult FileHandle::read(qint64 maxBytes) {
     ReadResult result;
     if (!isOpen() || !file_->isReadable()) {

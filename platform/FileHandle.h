@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <memory>
+#include <span>
 
 class QFile;
 
@@ -33,7 +34,11 @@ public:
     ~FileHandle();
 
     bool isOpen() const;
+    // The length of the open file, in bytes.
+    qint64 size() const;
     ReadResult read(qint64 maxBytes);
+    // Fills the buffer to its end; a file that ends sooner is a failure.
+    FileStatus readFully(std::span<char> buffer);
     // Fails unless every byte was written (a full disk shows here or at close).
     FileStatus write(QByteArrayView bytes);
     // Writes out what is buffered and closes; a failure to write it out is reported.
@@ -41,6 +46,11 @@ public:
 
 private:
     std::unique_ptr<QFile> file_;
+};
+
+struct OpenResult {
+    FileStatus status;
+    FileHandle file; // open only when status.ok
 };
 
 } // namespace platform

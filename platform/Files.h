@@ -1,15 +1,11 @@
 #pragma once
 
 #include "platform/FileHandle.h"
+#include "platform/ReplacementFile.h"
 
 #include <QString>
 
 namespace platform {
-
-struct OpenResult {
-    FileStatus status;
-    FileHandle file; // open only when status.ok
-};
 
 // A file as it was when it was read: another size or modification time means it has changed since.
 struct FileStamp {
@@ -44,6 +40,8 @@ public:
 
     virtual bool exists(const QString& path) const = 0; // an ordinary file, not a folder
     virtual LengthResult length(const QString& path) const = 0;
+    // Opens an ordinary file only: anything else a name can stand for (a FIFO, a device, a folder) is
+    // refused at once, without waiting for it.
     virtual OpenResult openRead(const QString& path) const = 0;
     // The whole of an ordinary file of at most byteLimit bytes; anything else is refused without blocking.
     // Safe to call from several threads at once.
@@ -52,9 +50,13 @@ public:
     virtual FileStamp stamp(const QString& path) const = 0;
     // Creates the file, or empties it when it exists.
     virtual OpenResult openWrite(const QString& path) const = 0;
+    // A new file that takes the place of the one at the path (if any) only when it is complete. The folder
+    // is found as for every path; the file keeps the exact name given.
+    virtual ReplacementResult openReplacement(const QString& path) const = 0;
     virtual FileStatus remove(const QString& path) const = 0;
-    // Deletes every ordinary file matching the wildcard last component (letter case ignored). Goes on past
-    // files it cannot delete; the status names the first of them, or the listing failure.
+    // Deletes every ordinary file matching the wildcard last component (letter case ignored), in that
+    // folder only, whatever the names hold. Goes on past files it cannot delete; the status names the
+    // first of them, or the listing failure.
     virtual FileStatus removeMatching(const QString& patternPath) const = 0;
     // Creates the folder and any missing folders above it; an existing folder is no error.
     virtual FileStatus createFolder(const QString& path) const = 0;

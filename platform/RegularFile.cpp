@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace platform {
 
@@ -27,6 +28,7 @@ public:
             ::close(fd_);
     }
     int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
@@ -39,24 +41,44 @@ Descriptor openWithoutBlocking(const QString& nativePath) {
         ::open(QFile::encodeName(nativePath).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
 }
 
+// Success when the descriptor is open on an ordinary file, whose facts it then gives.
+FileStatus checkRegular(const Descriptor& file, const QString& nativePath, struct stat& info) {
+    if (file.get() < 0)
+        return FileStatus::failure(systemError(errno));
+    if (::fstat(file.get(), &info) != 0)
+        return FileStatus::failure(systemError(errno));
+    if (!S_ISREG(info.st_mode))
+        return FileStatus::failure(QStringLiteral("%1 is not an ordinary file.").arg(nativePath));
+    return FileStatus::success();
+}
+
 } // namespace
+
+OpenResult openRegularFile(const QString& nativePath) {
+    OpenResult result;
+    Descriptor file = openWithoutBlocking(nativePath);
+    struct stat info {};
+    result.status = checkRegular(file, nativePath, info);
+    if (!result.status.ok)
+        return result;
+    auto device = std::make_unique<QFile>();
+    if (!device->open(file.get(), QIODevice::ReadOnly | QIODevice::Unbuffered,
+                      QFileDevice::AutoCloseHandle)) {
+        result.status = FileStatus::failure(device->errorString());
+        return result;
+    }
+    file.release();
+    result.file = FileHandle(std::move(device));
+    return result;
+}
 
 ReadResult readRegularFile(const QString& nativePath, qint64 byteLimit) {
     ReadResult result;
     const Descriptor file = openWithoutBlocking(nativePath);
-    if (file.get() < 0) {
-        result.status = FileStatus::failure(systemError(errno));
-        return result;
-    }
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0) {
-        result.status = FileStatus::failure(systemError(errno));
+    result.status = checkRegular(file, nativePath, info);
+    if (!result.status.ok)
         return result;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        result.status = FileStatus::failure(QStringLiteral("%1 is not an ordinary file.").arg(nativePath));
-        return result;
-    }
     if (info.st_size > byteLimit) {
         result.status = FileStatus::failure(
             QStringLiteral("%1 is too large (%2 bytes).").arg(nativePath).arg(qint64(info.st_size)));

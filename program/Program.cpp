@@ -9,6 +9,8 @@
 #include "docs/HelpMenu.h"
 #include "docs/ResolutionCheck.h"
 #include "docs/WebLinks.h"
+#include "install/AdCopy.h"
+#include "install/AdRemoval.h"
 #include "output/AdOutput.h"
 #include "platform/Services.h"
 #include "ui/Form1.h"
@@ -55,6 +57,10 @@ Program::Program(platform::Services& services, QStringList arguments)
     auto* links = new docs::WebLinks(state_.taskBar, s.taskBar, s.shell, this);
     new docs::HelpMenu(window, *links, this);
     new docs::AboutWindow(window, *links, this);
+    new install::AdCopy(window, state_.location, state_.report, state_.catalog, state_.copy, s.messageBoxes,
+                        s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, this);
+    new install::AdRemoval(window, state_.location, state_.report, state_.output, state_.copy, s.messageBoxes,
+                           s.files, s.folders, this);
     mainWindow_->populateMenuBar();
 }
 

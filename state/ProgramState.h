@@ -47,7 +47,7 @@ struct OutputState {
 };
 
 struct CopyState {
-    std::int32_t CopyBytesLeft = 0;
+    std::int64_t CopyBytesLeft = 0; // below zero once more than 100,000,000 bytes are copied; any size fits
     QString CopySource;
     QString CopyTarget;
 };

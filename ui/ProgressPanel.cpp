@@ -6,14 +6,29 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 
+#include <initializer_list>
+
 namespace ui {
+namespace {
+
+QPalette withDisabledAsActive(QPalette palette) {
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+        palette.setColor(QPalette::Disabled, QPalette::ColorRole(role),
+                         palette.color(QPalette::Active, QPalette::ColorRole(role)));
+    return palette;
+}
+
+} // namespace
 
 void ProgressPanel::buildProgressPanel(QWidget* central) {
     pnlProgress = design::panel({}, "pnlProgress", central,
                                 QRect(QPoint(159, 110), rectFromTwips(0, 0, 7290, 5175).size()));
     pnlProgress->setAccessibleName(QStringLiteral("Copy Ads from CD-ROM to hard drive"));
+    // It stands in front of the viewer's controls and hides them.
+    pnlProgress->setAutoFillBackground(true);
     pnlProgress->hide();
 
     Label2 = design::named(new QLabel(QStringLiteral("Copy Ads from CD-ROM to hard drive"), pnlProgress),
@@ -40,6 +55,11 @@ void ProgressPanel::buildProgressPanel(QWidget* central) {
     ProgressGuage2 = design::panel(QStringLiteral("0"), "ProgressGuage2", pnlProgress,
                                    rectFromTwips(360, 3720, 6495, 375));
     ProgressGuage2->setGauge(true);
+
+    // The copy disables the whole window while it runs; what it shows keeps its colours all the same.
+    for (QWidget* progress :
+         std::initializer_list<QWidget*>{Label2, Label1, Text2, ProgressGuage, ProgressGuage2})
+        progress->setPalette(withDisabledAsActive(progress->palette()));
 
     cmdCopy = design::button(QStringLiteral("Copy Ads"), "cmdCopy", pnlProgress,
                              rectFromTwips(360, 4320, 3255, 495));

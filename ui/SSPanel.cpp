@@ -1,6 +1,7 @@
 #include "ui/SSPanel.h"
 
 #include <QPainter>
+#include <QTimerEvent>
 
 #include <algorithm>
 
@@ -19,21 +20,49 @@ void SSPanel::setCaption(const QString& caption) {
         return;
     caption_ = caption;
     setAccessibleName(caption);
-    update();
+    repaintSoon();
 }
 
 void SSPanel::setGauge(bool gauge) {
     gauge_ = gauge;
+    describeFill();
     update();
 }
 
-void SSPanel::setFillPercent(int percent) {
-    fillPercent_ = std::clamp(percent, 0, 100);
+void SSPanel::describeFill() {
     setAccessibleDescription(gauge_ ? QStringLiteral("%1 percent").arg(fillPercent_) : QString());
+}
+
+void SSPanel::setFillPercent(int percent) {
+    // A gauge is set after every block of a copy; it repaints only when its fill moves.
+    const int clamped = std::clamp(percent, 0, 100);
+    if (clamped == fillPercent_)
+        return;
+    fillPercent_ = clamped;
+    describeFill();
+    repaintSoon();
+}
+
+void SSPanel::repaintSoon() {
+    if (!painted_.isValid() || painted_.hasExpired(FrameMilliseconds)) {
+        update();
+        return;
+    }
+    if (!nextFrame_.isActive())
+        nextFrame_.start(int(FrameMilliseconds - painted_.elapsed()), this);
+}
+
+void SSPanel::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != nextFrame_.timerId()) {
+        QFrame::timerEvent(event);
+        return;
+    }
+    nextFrame_.stop();
     update();
 }
 
 void SSPanel::paintEvent(QPaintEvent* event) {
+    painted_.start();
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect face = contentsRect().adjusted(2, 1, -2, -1);

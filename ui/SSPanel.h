@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QFrame>
 
 namespace ui {
@@ -24,11 +26,20 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
+    // A gauge may move thousands of times a second during a copy, and each repaint costs more than a
+    // block of the copy: the screen gets at most one change a frame, and always the last one.
+    static constexpr qint64 FrameMilliseconds = 16;
+    void repaintSoon();
+    void describeFill();
+
     QString caption_;
     bool gauge_ = false;
     int fillPercent_ = 0;
+    QElapsedTimer painted_;
+    QBasicTimer nextFrame_;
 };
 
 } // namespace ui

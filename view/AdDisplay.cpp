@@ -11,11 +11,11 @@
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
 #include "ui/SpinButton.h"
+#include "ui/WindowDisabledGuard.h"
 #include "view/AdStepping.h"
 #include "view/AdViews.h"
 #include "view/ShownAdModel.h"
 #include "view/ViewGeometry.h"
-#include "view/WindowDisabledGuard.h"
 #include "view/YearFocus.h"
 
 #include <QLineEdit>
@@ -108,7 +108,7 @@ void AdDisplay::ShowYearAd(int b) {
 }
 
 bool AdDisplay::loadFirstAd() {
-    const WindowDisabledGuard disabled(window_);
+    const ui::WindowDisabledGuard disabled(window_);
     if (!model_.show(shown_.DocumentTitle))
         return false;
     setScrollMaxima(window_);

@@ -4,9 +4,13 @@
 
 #include <QStringList>
 
+#include <memory>
+#include <optional>
+
 namespace platform {
 
-// The real file operations, with the free space given by the test.
+// The real file operations, with the free space given by the test, and a disk that can fill up: once the
+// test has set how many bytes still fit, new files written in place of others fail as on a full disk.
 class ScriptedFreeSpaceFiles : public DiskFiles {
 public:
     using DiskFiles::DiskFiles;
@@ -18,9 +22,13 @@ public:
     }
     const QStringList& freeSpaceQueries() const { return queried_; }
 
+    void fillAfter(qint64 bytes) { roomLeft_ = std::make_shared<qint64>(bytes); }
+    ReplacementResult openReplacement(const QString& path) const override;
+
 private:
     FreeSpace space_;
     mutable QStringList queried_;
+    std::shared_ptr<qint64> roomLeft_; // shared by every file written, as the room on one disk is
 };
 
 } // namespace platform

@@ -205,6 +205,9 @@ void FilesTest::onlyOrdinaryFilesAreRead() {
     const ReadResult result = readRegularFile(name, kind == QLatin1String("ordinary") ? 2 : limit);
     QCOMPARE(result.status.ok, read);
     QCOMPARE(result.bytes, read ? QByteArray("ad") : QByteArray());
+    // Opening for block reads refuses the same, without a limit on the size.
+    QCOMPARE(files_->openRead(name).status.ok,
+             kind == QLatin1String("ordinary") || kind == QLatin1String("sparse"));
     QCOMPARE(isAbsentOrRegularFile(name), kind == QLatin1String("ordinary") ||
                                               kind == QLatin1String("sparse") ||
                                               kind == QLatin1String("missing"));

@@ -9,6 +9,7 @@
 #include "ui/ScrollBar.h"
 #include "ui/SpinButton.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -27,6 +28,7 @@ private slots:
     void commandCaptionColour();
     void panelCaptionAndChildren();
     void gaugeFillIsClampedButCaptionIsFree();
+    void gaugeRepaintsAtMostOnceAFrameAndEndsOnItsLastValue();
     void spinArrowsRaiseDownThenUp();
     void scrollBarRunsDownToNegativeMaximum();
     void scrollBarChangesOnlyOnRealChange();
@@ -136,6 +138,33 @@ void ControlsTest::gaugeFillIsClampedButCaptionIsFree() {
     QCOMPARE(gauge.fillPercent(), 0);
     gauge.resize(433, 25);
     gauge.grab(); // painting a clamped gauge must stay inside the face
+}
+
+void ControlsTest::gaugeRepaintsAtMostOnceAFrameAndEndsOnItsLastValue() {
+    // What the gauge draws: its caption at each paint.
+    struct PaintedCaptions : QObject {
+        QStringList seen;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                seen.append(static_cast<SSPanel*>(watched)->caption());
+            return false;
+        }
+    } painted;
+    SSPanel gauge;
+    gauge.setGauge(true);
+    gauge.resize(433, 25);
+    gauge.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&gauge));
+    gauge.installEventFilter(&painted);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (int percent = 1; percent <= 100; ++percent) { // as a copy moves it, with events after each step
+        gauge.setFillPercent(percent);
+        gauge.setCaption(QString::number(percent));
+        QCoreApplication::processEvents();
+    }
+    QVERIFY2(painted.seen.size() <= elapsed.elapsed() / 16 + 2, qPrintable(painted.seen.join(' ')));
+    QTRY_COMPARE(painted.seen.isEmpty() ? QString() : painted.seen.last(), QStringLiteral("100"));
 }
 
 void ControlsTest::spinArrowsRaiseDownThenUp() {

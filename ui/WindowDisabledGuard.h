@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace view {
+namespace ui {
 
 // Keeps a window from taking any input for its lifetime and gives input back on every way out. Disabling
 // takes the keyboard focus away from the window's controls; it goes back to where it was.
@@ -25,4 +25,4 @@ private:
     QPointer<QWidget> focus_;
 };
 
-} // namespace view
+} // namespace ui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+
+namespace platform {
+class AppFolders;
+class Files;
+class MessageBoxes;
+} // namespace platform
+namespace state {
+struct CopyState;
+struct DataLocation;
+struct DriveReport;
+struct OutputState;
+} // namespace state
+namespace ui {
+class Form1;
+}
+
+namespace install {
+
+// "Remove Ads from Hard Drive": after a Yes, deletes the ads of the local copy and its folder if nothing
+// else is left in it, says so, and closes the main window so that the next start looks for the disc.
+class AdRemoval : public QObject {
+    Q_OBJECT
+public:
+    AdRemoval(ui::Form1& window, state::DataLocation& location, state::DriveReport& report,
+              state::OutputState& output, state::CopyState& copy, platform::MessageBoxes& boxes,
+              const platform::Files& files, const platform::AppFolders& folders, QObject* parent = nullptr);
+
+private:
+    void removeCommand();
+
+    ui::Form1& window_;
+    state::DataLocation& location_;
+    state::DriveReport& report_;
+    state::OutputState& output_;
+    state::CopyState& copy_;
+    platform::MessageBoxes& boxes_;
+    const platform::Files& files_;
+    const platform::AppFolders& folders_;
+};
+
+} // namespace install

@@ -1,0 +1,42 @@
+#include "platform/doubles/ScriptedFreeSpaceFiles.h"
+
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+// Writes what still fits and then fails as a full disk does.
+class FillingFile : public ReplacementFile {
+public:
+    FillingFile(std::unique_ptr<ReplacementFile> file, std::shared_ptr<qint64> roomLeft)
+        : file_(std::move(file)), roomLeft_(std::move(roomLeft)) {}
+
+    FileStatus write(QByteArrayView bytes) override {
+        if (!failure_.ok)
+            return failure_;
+        const qsizetype fits = qsizetype(std::min<qint64>(*roomLeft_, bytes.size()));
+        *roomLeft_ -= fits;
+        const FileStatus written = file_->write(bytes.first(fits));
+        if (!written.ok || fits == bytes.size())
+            return written;
+        failure_ = FileStatus::failure(QStringLiteral("No space left on device"));
+        return failure_;
+    }
+    FileStatus commit() override { return failure_.ok ? file_->commit() : failure_; }
+
+private:
+    std::unique_ptr<ReplacementFile> file_;
+    std::shared_ptr<qint64> roomLeft_;
+    FileStatus failure_;
+};
+
+} // namespace
+
+ReplacementResult ScriptedFreeSpaceFiles::openReplacement(const QString& path) const {
+    ReplacementResult result = DiskFiles::openReplacement(path);
+    if (result.status.ok && roomLeft_)
+        result.file = std::make_unique<FillingFile>(std::move(result.file), roomLeft_);
+    return result;
+}
+
+} // namespace platform

@@ -1,0 +1,394 @@
+#include "CopyFixture.h"
+
+#include "tools/makecatalog/SampleCatalog.h"
+#include "ui/ImageBox.h"
+
+#include <QCursor>
+#include <QRadioButton>
+
+#include <cstring>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Reply = platform::Reply;
+
+namespace {
+
+const QString Product = QStringLiteral("Vantor Ads - The Marketing of Roadmark");
+const QString Success = QStringLiteral("Ok ! ") + Product + QStringLiteral(": Ads successfully copied!\r\n");
+
+QString systemError(int error) {
+    return QStringLiteral("Ok - VantorAds: ") + QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString notCopied(const QStringList& failed, int listed) {
+    return QStringLiteral("Ok x %1: %2 of %3 Ads could not be copied:\r\n\r\n%4\r\n\r\n"
+                          "The Ads are still shown from where they were shown before.\r\n")
+        .arg(Product)
+        .arg(failed.size())
+        .arg(listed)
+        .arg(failed.join(QStringLiteral("\r\n")));
+}
+
+// Root writes into any folder whatever its permissions, but not into one the file system marks immutable.
+bool setImmutable(const QString& folder, bool on) {
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    bool done = descriptor >= 0 && ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    done = done && ::ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
+    if (descriptor >= 0)
+        ::close(descriptor);
+    return done;
+}
+
+} // namespace
+
+// Copying the ads to the local copy folder and removing that copy, through the real main window.
+class HardDiskCopyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void freeSpaceIsCheckedBeforeThePanelShows_data();
+    void freeSpaceIsCheckedBeforeThePanelShows();
+    void cancelLeavesEverythingAsItWas();
+    void copiesEveryAdBlockByBlock();
+    void failedFilesAreReportedAndTheCopyGoesOn_data();
+    void failedFilesAreReportedAndTheCopyGoesOn();
+    void listingTheAds_data();
+    void listingTheAds();
+    void viewerReadsTheCopyWithoutTheDisc();
+    void removalDeletesTheAdsAndCloses_data();
+    void removalDeletesTheAdsAndCloses();
+
+private:
+    std::unique_ptr<CopyFixture> f;
+};
+
+void HardDiskCopyTest::init() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    f = std::make_unique<CopyFixture>();
+}
+
+void HardDiskCopyTest::cleanup() {
+    QCOMPARE(f->boxes.unexpectedBoxes(), 0);
+    QCOMPARE(f->boxes.pendingReplies(), 0);
+    f.reset();
+}
+
+void HardDiskCopyTest::freeSpaceIsCheckedBeforeThePanelShows_data() {
+    QTest::addColumn<platform::FreeSpace>("space");
+    QTest::addColumn<QStringList>("boxes");
+    const auto notEnough = [](const char* have, const char* need) {
+        return QStringLiteral(
+                   "Ok x %1: Not enough available hard disk space to copy Ads.\r\n\r\nFree some up and "
+                   "try again.\r\n\r\nYou have:  %2 bytes\r\n\r\nYou need:   %3 bytes more\r\n\r\n"
+                   "For a total of:   100,000,000 bytes free.\r\n")
+            .arg(Product, QLatin1String(have), QLatin1String(need));
+    };
+    QTest::newRow("exactly 100,000,000 bytes")
+        << platform::FreeSpace{true, 1024 * 100, 1, 1000, {}} << QStringList();
+    QTest::newRow("150,000 clusters of 4,096 bytes")
+        << platform::FreeSpace{true, 150'000, 8, 512, {}} << QStringList();
+    QTest::newRow("99,999,000 bytes") << platform::FreeSpace{true, 1024 * 99'999, 1, 1, {}}
+                                      << QStringList{notEnough("99,999,000", "1,000")};
+    QTest::newRow("free space unknown")
+        << platform::FreeSpace{}
+        << QStringList{QStringLiteral("Ok - VantorAds: Internal GetDisk error!"),
+                       notEnough("", "100,000,000")};
+}
+
+void HardDiskCopyTest::freeSpaceIsCheckedBeforeThePanelShows() {
+    QFETCH(platform::FreeSpace, space);
+    QFETCH(QStringList, boxes);
+    f->write(f->cdAds(QStringLiteral("53kxpe00.jpg")), "ad");
+    f->start();
+    f->fake.files.setFreeSpace(space);
+    for (int i = 0; i < boxes.size(); ++i)
+        f->boxes.expect(Reply::Ok);
+    f->window().mnuCopy->trigger();
+
+    // Measured where the copy will go, not where the program happens to run.
+    QCOMPARE(f->fake.files.freeSpaceQueries(),
+             QStringList{f->fake.folders.localCopyFolder() + QStringLiteral("\\ads\\")});
+    QCOMPARE(f->shown(), boxes);
+    ui::SSPanel* panel = f->window().pnlProgress;
+    QCOMPARE(panel->isVisible(), boxes.isEmpty());
+    if (boxes.isEmpty()) {
+        // Centred on the 800 x 600 screen and hiding the ad picture beneath it, right of the gauges.
+        QCOMPARE(panel->geometry(), QRect(157, 128, 486, 345));
+        QCOMPARE(f->window().grab().toImage().pixelColor(panel->mapTo(&f->window(), QPoint(475, 300))),
+                 panel->palette().color(QPalette::Window));
+        QVERIFY(f->window().cmdCopy->isEnabled() && f->window().cmdCancel->isEnabled() && f->idle());
+    }
+}
+
+void HardDiskCopyTest::cancelLeavesEverythingAsItWas() {
+    f->write(f->cdAds(QStringLiteral("53kxpe00.jpg")), "ad");
+    f->start();
+    f->state().catalog.AdFileList = {QStringLiteral("D:\\Ads\\earlier.jpg")};
+    f->window().ProgressGuage->setCaption(QStringLiteral("7"));
+    f->fake.files.setFreeSpace({true, 1024 * 1000, 1, 4096, {}});
+    f->window().mnuCopy->trigger();
+    QTest::mouseClick(f->window().cmdCancel, Qt::LeftButton);
+
+    QVERIFY(!f->window().pnlProgress->isVisible());
+    QCOMPARE(f->state().location.AdRoot, QStringLiteral("D:"));
+    QCOMPARE(f->state().catalog.AdFileList, QStringList{"D:\\Ads\\earlier.jpg"});
+    QCOMPARE(f->window().ProgressGuage->caption(), QStringLiteral("7"));
+    QVERIFY(!QFileInfo::exists(f->copyAds()));
+}
+
+void HardDiskCopyTest::copiesEveryAdBlockByBlock() {
+    // Sizes about a block of 25,000 bytes; 53kxpe06.jpg holds 3,960 blocks that take no room on the disk.
+    const QStringList names = {"53kxpe00.jpg", "53kxpe01.jpg", "53kxpe02.jpg", "53kxpe03.jpg", "53kxpe04.jpg",
+                               "53kxpe05.jpg", "53kxpe06.jpg", "A.jpg",        "b.jpg"};
+    const qint64 sizes[] = {24'999, 25'000, 0, 50'000, 200'000, 2'500'000, 99'000'000, 30'000, 10};
+    QStringList listed;
+    for (int i = 0; i < names.size(); ++i) {
+        QFile file(f->cdAds(names[i]));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(sizes[i] > 10'000'000 ? file.resize(sizes[i])
+                                      : file.write(CopyFixture::content(sizes[i], i)) == sizes[i]);
+        listed << QStringLiteral("D:\\Ads\\") + names[i];
+    }
+    QDir().mkpath(f->cdAds(QStringLiteral("53kxpe09.jpg"))); // a folder named like an ad is no ad
+    f->write(f->copyAds(QStringLiteral("53kxpe03.jpg")), "an earlier copy");
+    f->write(f->copyAds(QStringLiteral("notes.txt")), "kept");
+    const QStringList disc = CopyFixture::entries(f->cdAds());
+    f->start();
+    ui::Form1& w = f->window();
+    QString atTheEnd;
+    f->boxes.onShow = [&] {
+        // Arrow pointer, window still disabled, both gauges full in the colour of an enabled window.
+        atTheEnd = QStringLiteral("busy %1, enabled %2, gauges %3 %4, filled %5")
+                       .arg(f->fake.cursor.isBusy())
+                       .arg(w.isEnabled())
+                       .arg(w.ProgressGuage->caption(), w.ProgressGuage2->caption())
+                       .arg(w.ProgressGuage2->grab().toImage().pixelColor(8, 4) ==
+                            w.palette().color(QPalette::Active, QPalette::Highlight));
+    };
+    PanelRecorder panel(w);
+    f->copy();
+
+    // A file shorter than a block shows nothing of its own; halves go to the even neighbour.
+    const QStringList shownForSmallFiles = panel.shown.filter(QRegularExpression("0[1-4].jpg"));
+    QCOMPARE(shownForSmallFiles, (QStringList{"D:\\Ads\\53kxpe01.jpg 100 0/0", "D:\\Ads\\53kxpe03.jpg 50 0/0",
+                                              "D:\\Ads\\53kxpe03.jpg 100 0/0", "D:\\Ads\\53kxpe04.jpg 12 0/0",
+                                              "D:\\Ads\\53kxpe04.jpg 25 0/0", "D:\\Ads\\53kxpe04.jpg 38 0/0",
+                                              "D:\\Ads\\53kxpe04.jpg 50 0/0", "D:\\Ads\\53kxpe04.jpg 62 0/0",
+                                              "D:\\Ads\\53kxpe04.jpg 75 0/0", "D:\\Ads\\53kxpe04.jpg 88 0/0",
+                                              "D:\\Ads\\53kxpe04.jpg 100 0/0"}));
+    // Each block is a 40th of a percent: 11 blocks before 53kxpe05.jpg, so its 9th block makes 0.5 (0), its
+    // 49th 1.5 (2) and its 89th 2.5 (2); 4,060 blocks in all make 101.5, shown as 102 over a full gauge.
+    for (const char* seen : {"53kxpe05.jpg 9 0/0", "53kxpe05.jpg 10 1/1", "53kxpe05.jpg 49 2/2",
+                             "53kxpe05.jpg 89 2/2", "53kxpe06.jpg 100 102/100"})
+        QVERIFY2(panel.shown.contains(QStringLiteral("D:\\Ads\\") + QLatin1String(seen)), seen);
+    QCOMPARE(f->shown(), QStringList{Success});
+    QCOMPARE(atTheEnd, QStringLiteral("busy 0, enabled 0, gauges 100 100, filled 1"));
+
+    QCOMPARE(f->state().catalog.AdFileList, listed);
+    QCOMPARE(f->state().catalog.AdFileCount, 9);
+    for (const QString& name : names)
+        QVERIFY2(CopyFixture::read(f->copyAds(name)) == CopyFixture::read(f->cdAds(name)), qPrintable(name));
+    QCOMPARE(CopyFixture::entries(f->copyAds()), names + QStringList{"notes.txt"});
+    QCOMPARE(CopyFixture::entries(f->cdAds()), disc);
+    QCOMPARE(f->state().location.AdRoot, f->fake.folders.localCopyFolder());
+    QVERIFY(!w.pnlProgress->isVisible() && w.cmdCopy->isEnabled() && w.cmdCancel->isEnabled());
+    QCOMPARE(w.ProgressGuage->caption() + w.ProgressGuage2->caption() +
+                 QString::number(w.ProgressGuage2->fillPercent()),
+             QStringLiteral("000"));
+    QVERIFY(f->idle());
+}
+
+void HardDiskCopyTest::failedFilesAreReportedAndTheCopyGoesOn_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QStringList>("failed");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("name reaching out of the folder")
+        << "name" << QStringList{"a\\..\\..\\53kxpe01.jpg"}
+        << QStringList{"Ok - VantorAds: a\\..\\..\\53kxpe01.jpg is not the name of a file in the ads folder."};
+    const QString readOnly = systemError(::geteuid() == 0 ? EPERM : EACCES);
+    QTest::newRow("target folder read-only")
+        << "read-only" << QStringList{"53kxpe00.jpg", "53kxpe01.jpg"} << QStringList{readOnly, readOnly};
+    QTest::newRow("disk full") << "full" << QStringList{"53kxpe01.jpg"}
+                               << QStringList{QStringLiteral("Ok - VantorAds: No space left on device")};
+    // A second copy lists the ads of the first, which the viewer reads, and takes them from the disc again.
+    QTest::newRow("missing from the disc")
+        << "missing" << QStringList{"53kxpe01.jpg"} << QStringList{systemError(ENOENT)};
+    QTest::newRow("a FIFO on the disc, which never gives a byte")
+        << "fifo" << QStringList{"53kxpe01.jpg"}
+        << QStringList{"Ok - VantorAds: <cd>53kxpe01.jpg is not an ordinary file."};
+}
+
+void HardDiskCopyTest::failedFilesAreReportedAndTheCopyGoesOn() {
+    QFETCH(QString, fault);
+    QFETCH(QStringList, failed);
+    QFETCH(QStringList, boxes);
+    const bool secondCopy = fault == QLatin1String("missing") || fault == QLatin1String("fifo");
+    f->write(f->cdAds(QStringLiteral("53kxpe00.jpg")), CopyFixture::content(30'000, 1));
+    if (fault == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(f->cdAds(failed.last())).constData(), 0600), 0);
+    else if (fault != QLatin1String("missing"))
+        f->write(f->cdAds(failed.last()), CopyFixture::content(50'000, 2));
+    f->write(f->copyAds(QStringLiteral("53kxpe01.jpg")), "an earlier copy");
+    if (secondCopy)
+        f->write(f->copyAds(QStringLiteral("53kxpe00.jpg")), "an earlier copy");
+    if (fault == QLatin1String("read-only")) {
+        ::chmod(QFile::encodeName(f->copyAds()).constData(), 0555);
+        if (::geteuid() == 0 && !setImmutable(f->copyAds(), true))
+            QSKIP("This file system cannot keep root from writing into a folder.");
+    }
+    const auto writable = qScopeGuard([&] {
+        setImmutable(f->copyAds(), false);
+        ::chmod(QFile::encodeName(f->copyAds()).constData(), 0755);
+    });
+    if (fault == QLatin1String("full"))
+        f->fake.files.fillAfter(40'000);
+    f->start();
+    if (secondCopy)
+        f->state().location.AdRoot = f->fake.folders.localCopyFolder();
+    const QString adRoot = f->state().location.AdRoot;
+    f->copy(int(failed.size()) + 1);
+
+    boxes.replaceInStrings(QStringLiteral("<cd>"), f->cdAds());
+    QCOMPARE(f->shown(), boxes + QStringList{notCopied(failed, 2)});
+    // The earlier copy is whole, nothing half-written is left, and the viewer reads what it read before.
+    QCOMPARE(CopyFixture::read(f->copyAds(QStringLiteral("53kxpe01.jpg"))), QByteArray("an earlier copy"));
+    const bool goodArrived = !failed.contains(QStringLiteral("53kxpe00.jpg"));
+    if (goodArrived)
+        QCOMPARE(CopyFixture::read(f->copyAds(QStringLiteral("53kxpe00.jpg"))),
+                 CopyFixture::content(30'000, 1));
+    QCOMPARE(CopyFixture::entries(f->copyAds()),
+             (goodArrived ? QStringList{"53kxpe00.jpg", "53kxpe01.jpg"} : QStringList{"53kxpe01.jpg"}));
+    QCOMPARE(CopyFixture::entries(f->fake.folders.localCopyFolder()), QStringList{"ads"});
+    QCOMPARE(f->state().location.AdRoot, adRoot);
+    QVERIFY(!f->window().pnlProgress->isVisible() && f->idle());
+}
+
+void HardDiskCopyTest::listingTheAds_data() {
+    QTest::addColumn<int>("reply");
+    QTest::newRow("empty folder") << 0;
+    QTest::newRow("folder gone: Retry after the disc is back") << Reply::Retry;
+    QTest::newRow("folder gone: Cancel") << Reply::Cancel;
+}
+
+void HardDiskCopyTest::listingTheAds() {
+    QFETCH(int, reply);
+    f->write(f->cdAds(QStringLiteral("53kxpe00.jpg")), "ad");
+    f->start();
+    f->state().catalog.AdFileList = {QStringLiteral("D:\\Ads\\stale.jpg")};
+    f->state().catalog.AdFileCount = 1;
+    if (reply == 0) {
+        QVERIFY(QFile::remove(f->cdAds(QStringLiteral("53kxpe00.jpg"))));
+    } else {
+        QVERIFY(QDir(f->cdAds()).removeRecursively());
+        f->boxes.expect(reply);
+        f->boxes.onShow = [&] { f->write(f->cdAds(QStringLiteral("70kxpe00.jpg")), "back"); };
+    }
+    f->copy(reply == Reply::Cancel ? 0 : 1);
+
+    const QString report =
+        QStringLiteral("RetryCancel - %1: Error number: VA001\r\n\r\nUnable to detect Vantor Ads - "
+                       "The Marketing of Roadmark CD-ROM.\r\n\r\nMake sure that CD is in "
+                       "CDROM drive.")
+            .arg(Product);
+    QCOMPARE(f->fake.programExit.ended(), reply == Reply::Cancel);
+    if (reply == 0) {
+        QCOMPARE(f->shown(), QStringList{Success});
+        QCOMPARE(f->state().catalog.AdFileCount, 0);
+        QVERIFY(f->state().catalog.AdFileList.isEmpty());
+        QVERIFY(CopyFixture::entries(f->copyAds()).isEmpty());
+    } else if (reply == Reply::Retry) {
+        QCOMPARE(f->shown(), (QStringList{report, Success}));
+        QCOMPARE(f->state().catalog.AdFileList, QStringList{"D:\\Ads\\70kxpe00.jpg"});
+        QCOMPARE(CopyFixture::read(f->copyAds(QStringLiteral("70kxpe00.jpg"))), QByteArray("back"));
+    } else {
+        QCOMPARE(f->shown(), QStringList{report});
+        QCOMPARE(f->state().report.MessageReply, QStringLiteral("2"));
+        QVERIFY(!QFileInfo::exists(f->copyAds()));
+    }
+}
+
+void HardDiskCopyTest::viewerReadsTheCopyWithoutTheDisc() {
+    QString error;
+    QVERIFY(samplecatalog::writeAdJpeg(f->cdAds(QStringLiteral("53kxpe00.jpg")), 60, 80,
+                                       QStringLiteral("53kxpe00.jpg"), Qt::darkRed, &error));
+    f->start();
+    f->copy();
+    f->fake.paths.setDrives({}); // the disc is taken out
+    QRadioButton* vantor = f->window().optParent[0];
+    QTest::mouseClick(vantor, Qt::LeftButton, {}, QPoint(6, vantor->height() / 2));
+    QCOMPARE(f->state().shown.DocumentTitle,
+             f->fake.folders.localCopyFolder() + QStringLiteral("\\ads\\53kxpe00.jpg"));
+    QVERIFY(!f->window().Image1->picture().isNull());
+    QCOMPARE(f->shown(), QStringList{Success});
+}
+
+void HardDiskCopyTest::removalDeletesTheAdsAndCloses_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QStringList>("copy");
+    QTest::addColumn<QStringList>("left");
+    QTest::newRow("No: nothing changes")
+        << false << QStringList{"01kxpe00.jpg"} << QStringList{"ads", "outside.jpg"};
+    QTest::newRow("only ads: the folder goes too")
+        << true << QStringList{"01kxpe00.jpg", "63KXPE00.JPG"} << QStringList{"outside.jpg"};
+    QTest::newRow("other files stay, and so does the folder")
+        << true << QStringList{"01kxpe00.jpg", "notes.txt", "a\\..\\..\\outside.jpg"}
+        << QStringList{"ads", "outside.jpg"};
+    QTest::newRow("no copy at all") << true << QStringList() << QStringList{"outside.jpg"};
+}
+
+void HardDiskCopyTest::removalDeletesTheAdsAndCloses() {
+    QFETCH(bool, yes);
+    QFETCH(QStringList, copy);
+    QFETCH(QStringList, left);
+    f->write(f->cdAds(QStringLiteral("53kxpe00.jpg")), "ad");
+    for (const QString& name : copy)
+        f->write(f->copyAds(name), "copy");
+    // Beside the ads folder, where a name such as "a\..\..\outside.jpg" must not reach.
+    f->write(f->fake.folders.localCopyFolder() + QStringLiteral("/outside.jpg"), "not an ad of the copy");
+    f->start();
+    const QString adRoot = f->state().location.AdRoot;
+    QString pointer;
+    f->boxes.onShow = [&] { pointer += QString::number(f->window().cursor().shape()); };
+    f->boxes.answer({yes ? Reply::Yes : Reply::No});
+    if (yes)
+        f->boxes.expect(Reply::Ok);
+    f->window().mnuRemove->trigger();
+
+    QCOMPARE(f->shown().first(),
+             QStringLiteral("YesNo ? %1: Would you like to remove all Vantor Ads from your hard drive?")
+                 .arg(Product));
+    QCOMPARE(f->state().output.PrintReply, yes ? Reply::Yes : Reply::No);
+    QCOMPARE(CopyFixture::entries(f->fake.folders.localCopyFolder()), left);
+    if (!yes) {
+        QCOMPARE(CopyFixture::entries(f->copyAds()), copy);
+        QCOMPARE(f->state().location.AdRoot, adRoot);
+        QVERIFY(f->window().isVisible() && !f->fake.programExit.ended());
+        return;
+    }
+    QCOMPARE(f->shown().last(),
+             QStringLiteral("Ok - %1: All Ads Successfully Removed!\r\n\r\nYou must now exit and "
+                            "re-enter the Vantor Ads to allow \r\nthe software to find the ads "
+                            "on the cdrom drive.\r\n\r\n")
+                 .arg(Product));
+    // The hourglass over the main window while the message shows, not while the question is asked.
+    QCOMPARE(pointer, QString::number(Qt::ArrowCursor) + QString::number(Qt::WaitCursor));
+    QCOMPARE(f->window().cursor().shape(), Qt::ArrowCursor);
+    if (left.contains(QStringLiteral("ads")))
+        QCOMPARE(CopyFixture::entries(f->copyAds()), QStringList{"notes.txt"});
+    QCOMPARE(f->state().copy.CopyTarget, f->fake.folders.localCopyFolder() + QStringLiteral("\\ads\\*.jpg"));
+    QCOMPARE(f->state().location.AdRoot, QStringLiteral("D:"));
+    // Closed as by Exit: place and size kept, the program ended.
+    QVERIFY(!f->window().isVisible() && f->fake.programExit.ended());
+    QCOMPARE(f->fake.settings.writes().size(), std::size_t(4));
+    QCOMPARE(f->fake.settings.writes().front().key, QStringLiteral("MainLeft"));
+}
+
+QTEST_MAIN(HardDiskCopyTest)
+#include "HardDiskCopyTest.moc"
