@@ -29,8 +29,9 @@ MainWindowClosing::MainWindowClosing(ui::Form1& window, const state::TaskBarStat
 
 void MainWindowClosing::closing(Qt::WindowStates windowState) {
     bar_.showWindow(taskBar_.TrayWindow, platform::ShowCommand::ShowNormal);
-    // A minimized window keeps the last place it had on the screen.
-    if (!(windowState & Qt::WindowMinimized)) {
+    // A minimized window keeps the last place it had on the screen; a window that never opened (the end
+    // came during the splash) has no place of its own to keep.
+    if (window_.isVisible() && !(windowState & Qt::WindowMinimized)) {
         const QRect frame = window_.frameGeometry();
         const std::pair<const char*, int> values[] = {{"MainLeft", frame.left()},
                                                       {"MainTop", frame.top()},

@@ -61,7 +61,6 @@ Program::Program(platform::Services& services, QStringList arguments)
                         s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, this);
     new install::AdRemoval(window, state_.location, state_.report, state_.output, state_.copy, s.messageBoxes,
                            s.files, s.folders, this);
-    mainWindow_->populateMenuBar();
 }
 
 Program::~Program() = default;

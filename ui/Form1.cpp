@@ -7,8 +7,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace ui {
 
@@ -27,7 +29,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     buildLeftPanel(central);
     buildStatusStrip(central, this);
     buildProgressPanel(central);
-    buildMenuCommands(this);
+    buildMenus(menuBar());
+    // The menu bar's own button for the menus that do not fit needs a name for screen readers too.
+    if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(QStringLiteral("More menus"));
 
     for (std::size_t i = 0; i < optParent.size(); ++i)
         connect(optParent[i], &QRadioButton::clicked, this, [this, i] { emit categoryClicked(int(i)); });

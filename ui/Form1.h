@@ -25,8 +25,6 @@ class Form1 : public QMainWindow,
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    void populateMenuBar() { MainMenus::populateMenuBar(menuBar()); }
-
     CommonDialog* dlgCommon1;
 
 signals:

@@ -1,7 +1,5 @@
 #include "ui/MainMenus.h"
 
-#include "ui/MenuCommand.h"
-
 #include <QMenu>
 #include <QMenuBar>
 
@@ -36,62 +34,38 @@ std::span<const MainMenus::Command> MainMenus::commands() {
     return table;
 }
 
-void MainMenus::buildMenuCommands(QWidget* owner) {
-    for (const Command& command : commands())
-        if (command.member)
-            this->*command.member = new MenuCommand(QString::fromLatin1(command.caption),
-                                                    QString::fromLatin1(command.name), owner);
+void MainMenus::buildMenus(QMenuBar* bar) {
+    auto* fileMenu = new QMenu(QStringLiteral("File"), bar);
+    fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    auto* helpMenu = new QMenu(QStringLiteral("Help"), bar);
+    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    for (const Command& command : commands()) {
+        QMenu* menu = command.place == Place::File   ? fileMenu
+                      : command.place == Place::Help ? helpMenu
+                                                     : nullptr;
+        // A menu takes its place on the bar with its first command.
+        if (menu && menu->isEmpty())
+            bar->addMenu(menu);
+        if (!command.member) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = new QAction(QString::fromLatin1(command.caption), bar);
+        action->setObjectName(QString::fromLatin1(command.name));
+        this->*command.member = action;
+        if (menu)
+            menu->addAction(action);
+        else
+            bar->addAction(action);
+    }
 
-    fileMenu_ = new QMenu(QStringLiteral("File"), owner);
-    fileMenu_->setObjectName(QStringLiteral("mnuFile"));
-    helpMenu_ = new QMenu(QStringLiteral("Help"), owner);
-    helpMenu_->setObjectName(QStringLiteral("mnuHelp"));
-
-    mnuCopyPrint = new QMenu(QStringLiteral("Vantor Advertisements"), owner);
+    mnuCopyPrint = new QMenu(QStringLiteral("Vantor Advertisements"), bar);
     mnuCopyPrint->setObjectName(QStringLiteral("mnuCopyPrint"));
     const char* items[] = {nullptr, "Print this Ad?", "Copy this Ad to the Windows Clipboard?"};
     for (int i = 1; i <= 2; ++i) {
         QAction* item = mnuCopyPrint->addAction(QString::fromLatin1(items[i]));
         item->setObjectName(QStringLiteral("mnuPrintCopy_%1").arg(i));
         mnuPrintCopy[std::size_t(i)] = item;
-    }
-}
-
-void MainMenus::populateMenuBar(QMenuBar* bar) {
-    bar->clear();
-    fileMenu_->clear();
-    helpMenu_->clear();
-    bool fileShown = false;
-    bool helpShown = false;
-    bool pendingSeparator = false;
-    Place previous = Place::File;
-    for (const Command& command : commands()) {
-        if (command.place != previous)
-            pendingSeparator = false;
-        previous = command.place;
-        QMenu* menu = command.place == Place::File   ? fileMenu_
-                      : command.place == Place::Help ? helpMenu_
-                                                     : nullptr;
-        if (!command.member) {
-            pendingSeparator = menu && !menu->isEmpty();
-            continue;
-        }
-        QAction* action = this->*command.member;
-        if (!static_cast<MenuCommand*>(action)->isHandled())
-            continue;
-        if (!menu) {
-            bar->addAction(action);
-            continue;
-        }
-        if (pendingSeparator)
-            menu->addSeparator();
-        pendingSeparator = false;
-        menu->addAction(action);
-        // A menu takes its place on the bar with its first command.
-        bool& shown = menu == fileMenu_ ? fileShown : helpShown;
-        if (!shown)
-            bar->addMenu(menu);
-        shown = true;
     }
 }
 

@@ -6,12 +6,11 @@
 class QAction;
 class QMenu;
 class QMenuBar;
-class QWidget;
 
 namespace ui {
 
-// The main window's menu commands. A feature connects to the command it handles; the menu bar then shows
-// the handled commands in the order of the table below.
+// The main window's menu bar and its commands, built from one table in menu order; a feature connects to
+// the commands it handles.
 struct MainMenus {
     QAction* mnuCopy = nullptr;
     QAction* mnuRemove = nullptr;
@@ -41,14 +40,7 @@ struct MainMenus {
     };
     static std::span<const Command> commands();
 
-    void buildMenuCommands(QWidget* owner);
-    // Fills the menu bar with the commands something handles, so that no menu item does nothing;
-    // separators never stand first, last or twice in a row.
-    void populateMenuBar(QMenuBar* bar);
-
-private:
-    QMenu* fileMenu_ = nullptr;
-    QMenu* helpMenu_ = nullptr;
+    void buildMenus(QMenuBar* bar);
 };
 
 } // namespace ui

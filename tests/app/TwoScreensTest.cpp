@@ -32,9 +32,9 @@ void TwoScreensTest::storedPlace() {
     settings.preset("Settings", "MainHeight", "4500");
     platform::SystemScreen screen;
     platform::Services& s = f.fake().services();
-    platform::Services services{s.messageBoxes, s.drives, s.paths,  s.fileLister, s.folders,       s.files,
-                                s.settings,     screen,   s.cursor, s.taskBar,    s.instanceGuard, s.printer,
-                                s.clipboard,    s.shell,  s.clock,  s.programExit,   s.sessionEnd};
+    platform::Services services{s.messageBoxes, s.drives, s.paths,  s.fileLister,  s.folders,       s.files,
+                                s.settings,     screen,   s.cursor, s.taskBar,     s.instanceGuard, s.printer,
+                                s.clipboard,    s.shell,  s.clock,  s.programExit, s.sessionEnd};
     program::Program program(services, {});
     program.start();
     program.startUp().finishSplash();
