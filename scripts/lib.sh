@@ -7,7 +7,7 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-
                 libjpeg62-turbo-dev libturbojpeg0-dev libxcb1-dev fonts-liberation fonts-liberation2
                 fonts-dejavu-core)
 RUN_PACKAGES=(xvfb xauth xdotool imagemagick x11-utils)
-TEST_PACKAGES=(poppler-utils)
+TEST_PACKAGES=(poppler-utils dpkg-dev appstream desktop-file-utils groff-base)
 BENCH_PACKAGES=(unrtf)
 
 ensure_packages() {
