@@ -1,5 +1,8 @@
 #include "view/BackgroundWork.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace view {
 
 void Task::run() {
@@ -22,7 +25,7 @@ bool Task::done() const {
     return stage_ == Stage::Done;
 }
 
-Worker::Worker() : thread_([this] { loop(); }) {}
+Worker::Worker(Urgency urgency) : thread_([this, urgency] { loop(urgency); }) {}
 
 Worker::~Worker() {
     {
@@ -54,7 +57,10 @@ bool Worker::idle() const {
     return queue_.empty() && !busy_;
 }
 
-void Worker::loop() {
+void Worker::loop(Urgency urgency) {
+    // On Linux a thread has a niceness of its own; failing to lower it only costs speed elsewhere.
+    if (urgency == Urgency::Ahead)
+        ::setpriority(PRIO_PROCESS, ::gettid(), 10);
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });

@@ -31,7 +31,10 @@ private:
 // that has started runs to its end (the destructor waits for it).
 class Worker {
 public:
-    Worker();
+    // A worker for work the user has not asked for yet yields the processor to everything else.
+    enum class Urgency { Wanted, Ahead };
+
+    explicit Worker(Urgency urgency = Urgency::Wanted);
     ~Worker();
     Worker(const Worker&) = delete;
     Worker& operator=(const Worker&) = delete;
@@ -43,7 +46,7 @@ public:
     bool idle() const;
 
 private:
-    void loop();
+    void loop(Urgency urgency);
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;

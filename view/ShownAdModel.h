@@ -87,8 +87,8 @@ private:
     std::atomic<int> yearsGeneration_{0};
     // Declared last, so that their threads end before anything they use goes away.
     Worker fullWorker_;
-    Worker neighboursWorker_;
-    Worker yearsWorker_;
+    Worker neighboursWorker_{Worker::Urgency::Ahead};
+    Worker yearsWorker_{Worker::Urgency::Ahead};
 };
 
 } // namespace view
