@@ -113,8 +113,10 @@ std::optional<Folder> readFolder(iso9660_t* iso, const std::string& isoPath, con
         if (std::optional<Entry> entry = entryOf(*stat, jolietLevel); entry && entry->liesWithin(imageBytes))
             folder.entries.push_back(std::move(*entry));
     }
-    std::stable_sort(folder.entries.begin(), folder.entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    // A folder records its names in order already, nearly always in the order they are shown in.
+    const auto byName = [](const Entry& a, const Entry& b) { return a.name < b.name; };
+    if (!std::is_sorted(folder.entries.begin(), folder.entries.end(), byName))
+        std::stable_sort(folder.entries.begin(), folder.entries.end(), byName);
     for (std::size_t i = 0; i < folder.entries.size(); ++i) {
         folder.byName.insert(folder.entries[i].name, i);
         folder.byFoldedName.emplace(folder.entries[i].name.toCaseFolded(), i); // keeps the first
