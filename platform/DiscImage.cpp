@@ -61,7 +61,7 @@ struct Entry {
 struct Folder {
     std::vector<Entry> entries; // in name order
     QHash<QString, std::size_t> byName;
-    QHash<QString, std::size_t> byFoldedName; // of names alike but for case, the first in name order
+    QHash<QString, std::size_t> byFoldedName;
 
     const Entry* find(const QString& name) const {
         if (const auto exact = byName.constFind(name); exact != byName.cend())
@@ -117,9 +117,13 @@ std::optional<Folder> readFolder(iso9660_t* iso, const std::string& isoPath, con
     const auto byName = [](const Entry& a, const Entry& b) { return a.name < b.name; };
     if (!std::is_sorted(folder.entries.begin(), folder.entries.end(), byName))
         std::stable_sort(folder.entries.begin(), folder.entries.end(), byName);
+    // Of names given twice, or alike but for case, the first in name order is found, as in a folder.
     for (std::size_t i = 0; i < folder.entries.size(); ++i) {
-        folder.byName.insert(folder.entries[i].name, i);
-        folder.byFoldedName.emplace(folder.entries[i].name.toCaseFolded(), i); // keeps the first
+        const QString& name = folder.entries[i].name;
+        if (!folder.byName.contains(name))
+            folder.byName.insert(name, i);
+        if (const QString folded = name.toCaseFolded(); !folder.byFoldedName.contains(folded))
+            folder.byFoldedName.insert(folded, i);
     }
     return folder;
 }
