@@ -2,6 +2,7 @@
 
 #include "catalog/FileLister.h"
 #include "platform/AppFolders.h"
+#include "platform/DiscImages.h"
 #include "platform/DriveSource.h"
 #include "platform/PathResolver.h"
 #include "state/DriveReport.h"
@@ -12,6 +13,14 @@ namespace {
 bool anyListed(const catalog::FileLister& lister, const QString& pattern) {
     const catalog::Listing listing = lister.list(pattern.toStdString());
     return listing.ok && !listing.names.empty();
+}
+
+// The disc image file named by the only argument, when it names an existing ordinary file; the switch and
+// any other arguments name none.
+std::optional<QString> discImageArgument(const QStringList& arguments) {
+    if (arguments.size() != 1 || isProgramFolderSwitch(arguments))
+        return std::nullopt;
+    return platform::discImageFileAt(arguments.front());
 }
 
 } // namespace
@@ -29,14 +38,16 @@ bool LocateAdData(const QStringList& arguments, state::DataLocation& location,
         location.DocRoot = folders.programFolder();
         return true;
     }
+    const std::optional<QString> image = discImageArgument(arguments);
+    const platform::DriveTable fixedLetters = paths.drives();
     for (;;) {
         const QString localCopy = folders.localCopyFolder();
         if (anyListed(lister, localCopy + QStringLiteral("\\ads\\01*.jpg")))
             location.AdRoot = localCopy;
 
         // The documents and the copy source always come from the disc, even when a local copy exists.
-        if (const auto table = drives.currentTable())
-            paths.setDrives(*table);
+        const platform::DriveTable letters = drives.currentTable().value_or(fixedLetters);
+        paths.setDrives(image ? letters.withImageFirst(*image) : letters);
         for (const QChar letter : DriveLetters) {
             const QString drive = QString(letter) + QLatin1Char(':');
             if (anyListed(lister, drive + QStringLiteral("\\ads\\*.jpg"))) {

@@ -23,7 +23,8 @@ inline const QString DriveLetters = QStringLiteral("DEFGHIJKLMNOPQRSTUVWXYZ");
 bool isProgramFolderSwitch(const QStringList& arguments);
 
 // Finds the ads and the documents at start. Each scan of the drives takes the drive letters afresh from
-// the drive source, so that a disc put in before a Retry is found. Returns false when the user gave up
+// the drive source, so that a disc put in before a Retry is found; a disc image named on the command line
+// is D: ahead of them. Returns false when the user gave up
 // (the program has been told to end), true when both roots are set.
 bool LocateAdData(const QStringList& arguments, state::DataLocation& location,
                   const catalog::FileLister& lister, const platform::AppFolders& folders,

@@ -1,5 +1,7 @@
 #include "platform/DiskFileLister.h"
 
+#include "platform/DiscImage.h"
+
 #include <QFileInfo>
 
 namespace platform {
@@ -10,7 +12,11 @@ namespace {
 FolderListing listOneFile(const PathResolver& resolver, const QString& pathText) {
     FolderListing listing;
     listing.ok = true;
-    if (const auto native = resolver.resolve(pathText)) {
+    if (const auto inImage = resolver.onImage(pathText)) {
+        const auto file = inImage->image->file(inImage->names);
+        if (file && !file->name.startsWith(u'.'))
+            listing.names.append(file->name);
+    } else if (const auto native = resolver.resolve(pathText)) {
         const QFileInfo info(*native);
         if (info.isFile() && !info.fileName().startsWith(u'.'))
             listing.names.append(info.fileName());

@@ -1,5 +1,6 @@
 #include "platform/DiskFiles.h"
 
+#include "platform/DiscImage.h"
 #include "platform/DiskReplacementFile.h"
 #include "platform/RegularFile.h"
 
@@ -15,7 +16,15 @@ namespace platform {
 namespace {
 
 FileStatus noSuchDrive(const QString& path) {
-    return FileStatus::failure(QStringLiteral("The drive of %1 holds nothing.").arg(path));
+    return FileStatus::failure(QStringLiteral("The drive of %1 holds no folder.").arg(path));
+}
+
+FileStatus notFound(const QString& path) {
+    return FileStatus::failure(QStringLiteral("File not found: %1").arg(path));
+}
+
+std::optional<DiscImageFile> fileOn(const ImagePath& path) {
+    return path.image->file(path.names);
 }
 
 OpenResult open(const std::optional<QString>& native, const QString& path, QIODevice::OpenMode mode) {
@@ -38,12 +47,21 @@ OpenResult open(const std::optional<QString>& native, const QString& path, QIODe
 DiskFiles::DiskFiles(const PathResolver& resolver) : resolver_(resolver) {}
 
 bool DiskFiles::exists(const QString& path) const {
+    if (const auto inImage = resolver_.onImage(path))
+        return fileOn(*inImage).has_value();
     const auto native = resolver_.resolve(path);
     return native && QFileInfo(*native).isFile();
 }
 
 LengthResult DiskFiles::length(const QString& path) const {
     LengthResult result;
+    if (const auto inImage = resolver_.onImage(path)) {
+        if (const auto file = fileOn(*inImage))
+            result.bytes = file->size;
+        else
+            result.status = notFound(path);
+        return result;
+    }
     const auto native = resolver_.resolve(path);
     if (!native) {
         result.status = noSuchDrive(path);
@@ -51,7 +69,7 @@ LengthResult DiskFiles::length(const QString& path) const {
     }
     const QFileInfo info(*native);
     if (!info.isFile()) {
-        result.status = FileStatus::failure(QStringLiteral("File not found: %1").arg(*native));
+        result.status = notFound(*native);
         return result;
     }
     result.bytes = info.size();
@@ -59,6 +77,10 @@ LengthResult DiskFiles::length(const QString& path) const {
 }
 
 OpenResult DiskFiles::openRead(const QString& path) const {
+    if (const auto inImage = resolver_.onImage(path)) {
+        const auto file = fileOn(*inImage);
+        return file ? inImage->image->openRead(*file) : OpenResult{notFound(path), {}};
+    }
     const auto native = resolver_.resolve(path);
     if (!native) {
         OpenResult result;
@@ -69,6 +91,16 @@ OpenResult DiskFiles::openRead(const QString& path) const {
 }
 
 ReadResult DiskFiles::readAll(const QString& path, qint64 byteLimit) const {
+    if (const auto inImage = resolver_.onImage(path)) {
+        const auto file = fileOn(*inImage);
+        if (!file)
+            return {notFound(path), {}};
+        if (file->size > byteLimit)
+            return {
+                FileStatus::failure(QStringLiteral("%1 is too large (%2 bytes).").arg(path).arg(file->size)),
+                {}};
+        return inImage->image->read(*file, 0, file->size);
+    }
     const auto native = resolver_.resolve(path);
     if (!native)
         return {noSuchDrive(path), {}};
@@ -76,6 +108,10 @@ ReadResult DiskFiles::readAll(const QString& path, qint64 byteLimit) const {
 }
 
 FileStamp DiskFiles::stamp(const QString& path) const {
+    if (const auto inImage = resolver_.onImage(path)) {
+        const auto file = fileOn(*inImage);
+        return file ? FileStamp{file->size, file->modifiedNs} : FileStamp{};
+    }
     const auto native = resolver_.resolve(path);
     if (!native)
         return {};
@@ -107,7 +143,7 @@ FileStatus DiskFiles::remove(const QString& path) const {
     if (!native)
         return noSuchDrive(path);
     if (!QFileInfo(*native).isFile())
-        return FileStatus::failure(QStringLiteral("File not found: %1").arg(*native));
+        return notFound(*native);
     QFile file(*native);
     if (!file.remove())
         return FileStatus::failure(file.errorString());

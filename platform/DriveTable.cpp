@@ -34,6 +34,13 @@ int DriveTable::count() const {
         std::count_if(folders_.begin(), folders_.end(), [](const QString& f) { return !f.isEmpty(); }));
 }
 
+DriveTable DriveTable::withImageFirst(const QString& imageFile) const {
+    DriveTable table;
+    table.set(firstLetter, imageFile);
+    std::copy(folders_.begin(), folders_.end() - 1, table.folders_.begin() + 1);
+    return table;
+}
+
 DriveTable DriveTable::fromEnvironmentText(QStringView text) {
     DriveTable table;
     for (QStringView entry : text.split(u';')) {

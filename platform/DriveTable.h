@@ -7,8 +7,9 @@
 
 namespace platform {
 
-// The drive letters D to Z and the folder each one stands for. A letter without a folder is a drive
-// with nothing in it: no file exists there and every listing of it fails.
+// The drive letters D to Z and the folder each one stands for, or the disc image file (a letter whose path
+// names an ordinary file stands for the disc in that image). A letter without a folder is a drive with
+// nothing in it: no file exists there and every listing of it fails.
 class DriveTable {
 public:
     static constexpr char firstLetter = 'D';
@@ -20,6 +21,8 @@ public:
     // The folder of a letter (either case), or nothing for an empty, unknown or out-of-range letter.
     std::optional<QString> folderOf(char letter) const;
     int count() const;
+    // The table with a disc image in D: and each of its own letters one further on (Z: drops off).
+    DriveTable withImageFirst(const QString& imageFile) const;
 
     // "D=/media/cdrom;E=/mnt/iso": each entry names a letter D..Z and an absolute folder. Entries that
     // do not (no '=', another letter, a relative or empty folder) are skipped; a letter named twice

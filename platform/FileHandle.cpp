@@ -1,16 +1,18 @@
 #include "platform/FileHandle.h"
 
-#include <QFile>
+#include <QFileDevice>
+
+#include <algorithm>
 
 namespace platform {
 
 FileHandle::FileHandle() = default;
-FileHandle::FileHandle(std::unique_ptr<QFile> file) : file_(std::move(file)) {}
+FileHandle::FileHandle(std::unique_ptr<QIODevice> device) : device_(std::move(device)) {}
 FileHandle::FileHandle(FileHandle&&) noexcept = default;
 FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
     if (this != &other) {
         close();
-        file_ = std::move(other.file_);
+        device_ = std::move(other.device_);
     }
     return *this;
 }
@@ -19,21 +21,21 @@ FileHandle::~FileHandle() {
 }
 
 bool FileHandle::isOpen() const {
-    return file_ && file_->isOpen();
+    return device_ && device_->isOpen();
 }
 
 qint64 FileHandle::size() const {
-    return isOpen() ? file_->size() : 0;
+    return isOpen() ? device_->size() : 0;
 }
 
 FileStatus FileHandle::readFully(std::span<char> buffer) {
-    if (!isOpen() || !file_->isReadable())
+    if (!isOpen() || !device_->isReadable())
         return FileStatus::failure(QStringLiteral("The file is not open for reading."));
     qsizetype done = 0;
     while (done < qsizetype(buffer.size())) {
-        const qint64 got = file_->read(buffer.data() + done, qint64(buffer.size()) - done);
+        const qint64 got = device_->read(buffer.data() + done, qint64(buffer.size()) - done);
         if (got < 0)
-            return FileStatus::failure(file_->errorString());
+            return FileStatus::failure(device_->errorString());
         if (got == 0)
             return FileStatus::failure(QStringLiteral("The file ended before its length."));
         done += got;
@@ -43,7 +45,7 @@ FileStatus FileHandle::readFully(std::span<char> buffer) {
 
 ReadResult FileHandle::read(qint64 maxBytes) {
     ReadResult result;
-    if (!isOpen() || !file_->isReadable()) {
+    if (!isOpen() || !device_->isReadable()) {
         result.status = FileStatus::failure(QStringLiteral("The file is not open for reading."));
         return result;
     }
@@ -51,19 +53,24 @@ ReadResult FileHandle::read(qint64 maxBytes) {
         result.status = FileStatus::failure(QStringLiteral("A negative number of bytes cannot be read."));
         return result;
     }
-    file_->unsetError();
-    result.bytes = file_->read(maxBytes);
-    if (file_->error() != QFileDevice::NoError)
-        result.status = FileStatus::failure(file_->errorString());
+    // Room for what the file still holds, not for all that was asked: a caller may ask for far more.
+    const qint64 left = std::max<qint64>(0, device_->size() - device_->pos());
+    result.bytes.resize(qsizetype(std::min(maxBytes, left)));
+    const qint64 got = device_->read(result.bytes.data(), result.bytes.size());
+    if (got < 0) {
+        result.bytes.clear();
+        result.status = FileStatus::failure(device_->errorString());
+        return result;
+    }
+    result.bytes.truncate(qsizetype(got));
     return result;
 }
 
 FileStatus FileHandle::write(QByteArrayView bytes) {
-    if (!isOpen() || !file_->isWritable())
+    if (!isOpen() || !device_->isWritable())
         return FileStatus::failure(QStringLiteral("The file is not open for writing."));
-    file_->unsetError();
-    if (file_->write(bytes.data(), bytes.size()) != bytes.size())
-        return FileStatus::failure(file_->errorString());
+    if (device_->write(bytes.data(), bytes.size()) != bytes.size())
+        return FileStatus::failure(device_->errorString());
     return FileStatus::success();
 }
 
@@ -71,13 +78,16 @@ FileStatus FileHandle::close() {
     if (!isOpen())
         return FileStatus::success();
     FileStatus status;
-    file_->unsetError();
-    if (file_->isWritable() && !file_->flush())
-        status = FileStatus::failure(file_->errorString());
-    file_->close();
-    if (status.ok && file_->error() != QFileDevice::NoError)
-        status = FileStatus::failure(file_->errorString());
-    file_.reset();
+    auto* file = qobject_cast<QFileDevice*>(device_.get());
+    if (file) {
+        file->unsetError();
+        if (file->isWritable() && !file->flush())
+            status = FileStatus::failure(file->errorString());
+    }
+    device_->close();
+    if (file && status.ok && file->error() != QFileDevice::NoError)
+        status = FileStatus::failure(file->errorString());
+    device_.reset();
     return status;
 }
 

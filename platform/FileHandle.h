@@ -6,7 +6,7 @@
 #include <memory>
 #include <span>
 
-class QFile;
+class QIODevice;
 
 namespace platform {
 
@@ -24,11 +24,12 @@ struct ReadResult {
     QByteArray bytes; // fewer than asked for only at the end of the file
 };
 
-// An open file for raw block reading or writing; closed when it goes out of scope.
+// An open file for raw block reading or writing; closed when it goes out of scope. The device is a file on
+// the disk, or a file read from a disc image.
 class FileHandle {
 public:
     FileHandle();
-    explicit FileHandle(std::unique_ptr<QFile> file);
+    explicit FileHandle(std::unique_ptr<QIODevice> device);
     FileHandle(FileHandle&&) noexcept;
     FileHandle& operator=(FileHandle&&) noexcept;
     ~FileHandle();
@@ -45,7 +46,7 @@ public:
     FileStatus close();
 
 private:
-    std::unique_ptr<QFile> file_;
+    std::unique_ptr<QIODevice> device_;
 };
 
 struct OpenResult {

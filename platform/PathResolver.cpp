@@ -1,5 +1,7 @@
 #include "platform/PathResolver.h"
 
+#include "platform/DiscImage.h"
+#include "platform/DiscImages.h"
 #include "platform/Wildcard.h"
 
 #include <QDir>
@@ -28,7 +30,10 @@ QString caseInsensitiveMatch(const QString& folder, const QString& name) {
 
 } // namespace
 
-PathResolver::PathResolver(DriveTable drives) : drives_(std::move(drives)) {}
+PathResolver::PathResolver() : images_(std::make_shared<DiscImages>()) {}
+
+PathResolver::PathResolver(DriveTable drives)
+    : drives_(std::move(drives)), images_(std::make_shared<DiscImages>()) {}
 
 bool PathResolver::hasDriveLetter(const QString& pathText) {
     return pathText.size() >= 2 && pathText[1] == u':' && pathText[0].unicode() < 0x80 &&
@@ -40,7 +45,7 @@ std::optional<QString> PathResolver::resolve(const QString& pathText) const {
     QStringView rest = pathText;
     if (hasDriveLetter(pathText)) {
         const auto folder = drives_.folderOf(char(pathText[0].unicode()));
-        if (!folder)
+        if (!folder || images_->at(*folder))
             return std::nullopt;
         current = *folder;
         rest = rest.sliced(2);
@@ -87,6 +92,8 @@ FolderListing PathResolver::list(const QString& patternPathText) const {
     if (pattern.isEmpty())
         pattern = QStringLiteral("*");
 
+    if (const auto inImage = onImage(folderText))
+        return inImage->image->list(inImage->names, pattern);
     FolderListing listing;
     const auto folder = resolve(folderText);
     if (!folder) {
@@ -112,6 +119,17 @@ FolderListing PathResolver::list(const QString& patternPathText) const {
     std::sort(listing.names.begin(), listing.names.end());
     listing.ok = true;
     return listing;
+}
+
+std::optional<ImagePath> PathResolver::onImage(const QString& pathText) const {
+    if (!hasDriveLetter(pathText))
+        return std::nullopt;
+    const auto file = drives_.folderOf(char(pathText[0].unicode()));
+    std::shared_ptr<DiscImage> image = file ? images_->at(*file) : nullptr;
+    if (!image)
+        return std::nullopt;
+    return ImagePath{std::move(image),
+                     pathText.sliced(2).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts)};
 }
 
 } // namespace platform

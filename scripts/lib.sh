@@ -5,10 +5,10 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev googletest
                 libjpeg62-turbo-dev libturbojpeg0-dev libxcb1-dev fonts-liberation fonts-liberation2
-                fonts-dejavu-core)
+                fonts-dejavu-core libiso9660-dev)
 RUN_PACKAGES=(xvfb xauth xdotool imagemagick x11-utils)
-TEST_PACKAGES=(poppler-utils dpkg-dev appstream desktop-file-utils groff-base)
-BENCH_PACKAGES=(unrtf)
+TEST_PACKAGES=(poppler-utils genisoimage dpkg-dev appstream desktop-file-utils groff-base)
+BENCH_PACKAGES=(unrtf genisoimage)
 
 ensure_packages() {
     local missing=()

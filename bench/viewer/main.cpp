@@ -4,31 +4,20 @@
 // switches against one 60 Hz frame.
 
 #include "BareDecode.h"
+#include "BenchViewer.h"
 #include "Measure.h"
-#include "ScanLikePage.h"
 
-#include "app/StartUp.h"
-#include "platform/doubles/FakeServices.h"
-#include "program/Program.h"
-#include "tools/makecatalog/SampleCatalog.h"
 #include "ui/Form1.h"
-#include "ui/ImageBox.h"
-#include "ui/PictureBox.h"
 #include "ui/SSCommand.h"
 #include "ui/SpinButton.h"
-#include "view/ShownAdModel.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
-#include <QThread>
 #include <QToolButton>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <tuple>
 #include <vector>
 
@@ -37,71 +26,6 @@ namespace {
 constexpr int Runs = 9;
 constexpr double FrameMilliseconds = 16.0;
 
-struct Viewer {
-    platform::FakeServices fake;
-    std::unique_ptr<program::Program> program;
-    QString ads;
-
-    Viewer() {
-        ads = fake.root() + QStringLiteral("/cd/ads");
-        QDir().mkpath(ads);
-        platform::DriveTable drives;
-        drives.set('D', fake.root() + QStringLiteral("/cd"));
-        fake.paths.setDrives(drives);
-    }
-
-    QString drawn(const QString& name, int width, int height) {
-        const QString path = ads + QLatin1Char('/') + name;
-        QString error;
-        if (!samplecatalog::writeAdJpeg(path, width, height, name, QColor(40, 80, 160), &error))
-            qFatal("cannot write %s: %s", qPrintable(path), qPrintable(error));
-        return path;
-    }
-
-    QString scan(const QString& name, unsigned seed) {
-        const QString path = ads + QLatin1Char('/') + name;
-        QFile file(path);
-        const QByteArray jpeg = scanLikeJpeg(2550, 3300, seed);
-        if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-
-    void start() {
-        program = std::make_unique<program::Program>(fake.services(), QStringList());
-        program->start();
-        program->startUp().finishSplash();
-    }
-
-    ui::Form1& window() { return program->mainWindow(); }
-    view::ShownAdModel& model() { return program->shownAd(); }
-
-    // Lets every decode under way on the workers end, so that a timed run starts from rest.
-    void settle() {
-        const QDeadlineTimer deadline(30000);
-        while (!deadline.hasExpired()) {
-            QCoreApplication::processEvents();
-            if (model().aheadIdle() && (!model().hasAd() || !model().readyFullPicture().isNull()))
-                return;
-            QThread::msleep(2);
-        }
-        qFatal("the workers did not come to rest");
-    }
-
-    // From the click until the window has painted what changed and the ad is drawn in the view on screen
-    // (painted again if the pending updates had not reached it yet; a second paint only copies the
-    // cached stretched picture).
-    void showYear(int button) { click(window().cmdYear[size_t(button)]); }
-    void click(QAbstractButton* button) {
-        button->click();
-        QCoreApplication::processEvents();
-        if (window().Image1->isVisible())
-            window().Image1->repaint();
-        else
-            window().picDest->repaint();
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -109,7 +33,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
-    Viewer viewer;
+    BenchViewer viewer;
     viewer.drawn(QStringLiteral("53kxpe00.jpg"), 60, 80);
     const QString scan = viewer.scan(QStringLiteral("63kxpe00.jpg"), 1);
     viewer.scan(QStringLiteral("63kxpe01.jpg"), 2);

@@ -104,6 +104,7 @@ void StartUpTest::programFolderSwitchNearMisses_data() {
     QTest::newRow("followed by more") << QStringList{"HWI", "x"};
     QTest::newRow("longer word") << QStringList{"HWIX"};
     QTest::newRow("with blank") << QStringList{"HWI "};
+    QTest::newRow("a file that does not exist") << QStringList{"/nonexistent/catalog.iso"};
 }
 
 void StartUpTest::programFolderSwitchNearMisses() {
