@@ -25,7 +25,7 @@ bool Task::done() const {
     return stage_ == Stage::Done;
 }
 
-Worker::Worker(Urgency urgency) : thread_([this, urgency] { loop(urgency); }) {}
+Worker::Worker(Urgency urgency) : urgency_(urgency), thread_([this] { loop(); }) {}
 
 Worker::~Worker() {
     {
@@ -40,7 +40,7 @@ Worker::~Worker() {
 void Worker::post(std::shared_ptr<Task> task) {
     {
         std::lock_guard lock(mutex_);
-        queue_.push_back(std::move(task));
+        queue_.push_back({std::move(task), std::chrono::steady_clock::now() + StartDelay});
     }
     wake_.notify_one();
 }
@@ -49,6 +49,7 @@ int Worker::dropPending() {
     std::lock_guard lock(mutex_);
     const int dropped = int(queue_.size());
     queue_.clear();
+    wake_.notify_one();
     return dropped;
 }
 
@@ -57,16 +58,21 @@ bool Worker::idle() const {
     return queue_.empty() && !busy_;
 }
 
-void Worker::loop(Urgency urgency) {
+void Worker::loop() {
     // On Linux a thread has a niceness of its own; failing to lower it only costs speed elsewhere.
-    if (urgency == Urgency::Ahead)
+    if (urgency_ == Urgency::Ahead)
         ::setpriority(PRIO_PROCESS, ::gettid(), 10);
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
         if (stopping_)
             return;
-        std::shared_ptr<Task> task = std::move(queue_.front());
+        // The task waited for may be dropped, or others posted, meanwhile: look at the queue afresh.
+        if (const auto startAt = queue_.front().startAt; std::chrono::steady_clock::now() < startAt) {
+            wake_.wait_until(lock, startAt, [this] { return stopping_ || queue_.empty(); });
+            continue;
+        }
+        std::shared_ptr<Task> task = std::move(queue_.front().task);
         queue_.pop_front();
         busy_ = true;
         lock.unlock();

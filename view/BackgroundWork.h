@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -33,6 +34,10 @@ class Worker {
 public:
     // A worker for work the user has not asked for yet yields the processor to everything else.
     enum class Urgency { Wanted, Ahead };
+    // Every task starts a moment after it was posted, so that the window paints what the user asked for
+    // without sharing the memory bus and the page-fault path with a large decode; one who needs a result
+    // sooner runs its task at once.
+    static constexpr std::chrono::milliseconds StartDelay{20};
 
     explicit Worker(Urgency urgency = Urgency::Wanted);
     ~Worker();
@@ -46,11 +51,17 @@ public:
     bool idle() const;
 
 private:
-    void loop(Urgency urgency);
+    void loop();
 
+    struct Posted {
+        std::shared_ptr<Task> task;
+        std::chrono::steady_clock::time_point startAt;
+    };
+
+    const Urgency urgency_;
     mutable std::mutex mutex_;
     std::condition_variable wake_;
-    std::deque<std::shared_ptr<Task>> queue_;
+    std::deque<Posted> queue_;
     bool busy_ = false;
     bool stopping_ = false;
     std::thread thread_;
