@@ -96,6 +96,8 @@ FileStatus DiskReplacementFile::commit() {
         return failure_;
     if (descriptor_ < 0)
         return FileStatus::failure(QStringLiteral("The file is already closed."));
+    if (::fdatasync(descriptor_) != 0 && errno != EINVAL)
+        return failure_ = systemFailure(errno);
     if (namedTemporary_.isEmpty()) {
         const QByteArray open = "/proc/self/fd/" + QByteArray::number(descriptor_);
         for (int attempt = 0; attempt < NameAttempts && namedTemporary_.isEmpty(); ++attempt) {
