@@ -25,7 +25,7 @@ bool Task::done() const {
     return stage_ == Stage::Done;
 }
 
-Worker::Worker(Urgency urgency) : urgency_(urgency), thread_([this] { loop(); }) {}
+Worker::Worker(Urgency urgency) : thread_([this, urgency] { loop(urgency); }) {}
 
 Worker::~Worker() {
     {
@@ -58,9 +58,9 @@ bool Worker::idle() const {
     return queue_.empty() && !busy_;
 }
 
-void Worker::loop() {
+void Worker::loop(Urgency urgency) {
     // On Linux a thread has a niceness of its own; failing to lower it only costs speed elsewhere.
-    if (urgency_ == Urgency::Ahead)
+    if (urgency == Urgency::Ahead)
         ::setpriority(PRIO_PROCESS, ::gettid(), 10);
     std::unique_lock lock(mutex_);
     for (;;) {

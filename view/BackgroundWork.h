@@ -51,14 +51,13 @@ public:
     bool idle() const;
 
 private:
-    void loop();
+    void loop(Urgency urgency);
 
     struct Posted {
         std::shared_ptr<Task> task;
         std::chrono::steady_clock::time_point startAt;
     };
 
-    const Urgency urgency_;
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<Posted> queue_;
