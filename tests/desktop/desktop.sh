@@ -1,0 +1,91 @@
+# Shared by the desktop tests: the program under Xvfb with the openbox window manager, in a home of its
+# own with the sample catalog in drive D:, watched and driven from outside with the X tools.
+#   source desktop.sh VIEWER MAKECATALOG
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
+VIEWER=$1
+MAKECATALOG=$2
+MAIN_TITLE="Vantor Ads: The Marketing of Roadmark"
+ABOUT_TITLE="About Vantor Ads"
+
+WORK=$(mktemp -d /tmp/vantorads-desktop.XXXXXX)
+export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_CACHE_HOME="$WORK/cache"
+export XDG_RUNTIME_DIR="$WORK/run" ASAN_OPTIONS=detect_leaks=0
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The program chooses its platform itself, as on a user's desktop.
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+LOG="$WORK/desktop.log"
+VIEWER_PID=""
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- what the program and the desktop said:" >&2
+    tail -n 30 "$LOG" >&2
+    exit 1
+}
+
+finish() {
+    stop_viewer
+    stop_desktop
+    rm -rf "$WORK"
+}
+trap finish EXIT
+
+stop_viewer() {
+    if [ -n "$VIEWER_PID" ]; then
+        kill "$VIEWER_PID" 2>/dev/null || true
+        wait "$VIEWER_PID" 2>/dev/null || true
+    fi
+    VIEWER_PID=""
+}
+
+# desktop WIDTHxHEIGHT: a fresh X server of that size with openbox on it.
+desktop() {
+    stop_desktop
+    start_xvfb "$1" "$LOG" || fail "no X server"
+    start_window_manager "$LOG" || fail "no window manager"
+}
+
+# catalog: the sample catalog in drive D:, made once.
+catalog() {
+    [ -d "$WORK/cd" ] || "$MAKECATALOG" "$WORK/cd" >>"$LOG" 2>&1 || fail "the sample catalog could not be made"
+    export VANTORADS_DRIVES="D=$WORK/cd"
+}
+
+# start_viewer: starts the program and sets MAIN to its main window once that is framed and shown.
+start_viewer() {
+    "$VIEWER" "$@" >>"$LOG" 2>&1 &
+    VIEWER_PID=$!
+    MAIN=$(wait_for_window "$MAIN_TITLE" 40 "$VIEWER_PID") || fail "the main window did not appear"
+    wait_until 10 eval "xprop -id $MAIN _NET_FRAME_EXTENTS | grep -q =" || fail "openbox did not frame the main window"
+}
+
+# close_by_window_manager ID: the window manager's close request, as the close box makes it.
+close_by_window_manager() {
+    wmctrl -i -c "$1" || fail "wmctrl could not ask window $1 to close"
+}
+
+# wait_for_end SECONDS: the program has ended by itself.
+wait_for_end() {
+    wait_until "$1" eval "! kill -0 $VIEWER_PID" || fail "the program did not end within $1 s"
+    wait "$VIEWER_PID" 2>/dev/null || true
+    VIEWER_PID=""
+}
+
+# outer_geometry ID: "LEFT TOP WIDTH HEIGHT" of the window with the frame the window manager put around it.
+outer_geometry() {
+    local info extents x y w h l r t b
+    info=$(xwininfo -id "$1") || return 1
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    w=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    h=$(sed -n 's/^ *Height: *//p' <<<"$info")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+    read -r l r t b <<<"${extents:-0 0 0 0}"
+    echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+# expect_outer_geometry ID "LEFT TOP WIDTH HEIGHT" WHAT: waits a little for the window to settle there.
+expect_outer_geometry() {
+    wait_until 5 eval "[ \"\$(outer_geometry $1)\" = '$2' ]" ||
+        fail "$3: the framed window is at $(outer_geometry "$1") (left top width height), not $2"
+}
