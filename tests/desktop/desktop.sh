@@ -89,3 +89,30 @@ expect_outer_geometry() {
     wait_until 5 eval "[ \"\$(outer_geometry $1)\" = '$2' ]" ||
         fail "$3: the framed window is at $(outer_geometry "$1") (left top width height), not $2"
 }
+
+# menu_bar_picture ID FILE: the captions of the main window's menu bar, as a picture.
+menu_bar_picture() {
+    import -window "$1" -crop 320x14+0+2 +repage "$2"
+}
+
+# menu_bar_shows ID PICTURE: the menu bar looks exactly as in the picture.
+menu_bar_shows() {
+    menu_bar_picture "$1" "$WORK/menu-bar-now.png" &&
+        [ "$(compare -metric AE "$2" "$WORK/menu-bar-now.png" null: 2>&1)" = 0 ]
+}
+
+# menu_bar_items ID: "FIRST LAST" pixel columns of each caption on the menu bar, in order, found in a
+# picture of it (dark text on the light bar, the items further apart than the words of one caption).
+menu_bar_items() {
+    import -window "$1" png:- | convert - -crop 600x14+0+2 +repage -colorspace gray -threshold 40% -negate \
+        -scale 600x1! -depth 8 txt:- | awk -F, 'NR > 1 && !/gray\(0\)/ { print $1 }' |
+        awk 'NR == 1 { s = $1; p = $1; next } $1 - p > 8 { print s, p; s = $1 } { p = $1 } END { print s, p }'
+}
+
+# click_menu_bar_item ID N: a click on the Nth caption of the menu bar.
+click_menu_bar_item() {
+    local first="" last=""
+    read -r first last < <(menu_bar_items "$1" | sed -n "${2}p") || true
+    [ -n "$last" ] || fail "the menu bar has no item $2: $(menu_bar_items "$1" | tr '\n' ' ')"
+    xdotool mousemove --window "$1" $(((first + last) / 2)) 9 click 1
+}
