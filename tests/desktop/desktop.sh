@@ -109,10 +109,33 @@ menu_bar_items() {
         awk 'NR == 1 { s = $1; p = $1; next } $1 - p > 8 { print s, p; s = $1 } { p = $1 } END { print s, p }'
 }
 
-# click_menu_bar_item ID N: a click on the Nth caption of the menu bar.
-click_menu_bar_item() {
+# menu_bar_item_middle ID N: the pixel column in the middle of the Nth caption of the menu bar.
+menu_bar_item_middle() {
     local first="" last=""
     read -r first last < <(menu_bar_items "$1" | sed -n "${2}p") || true
     [ -n "$last" ] || fail "the menu bar has no item $2: $(menu_bar_items "$1" | tr '\n' ' ')"
-    xdotool mousemove --window "$1" $(((first + last) / 2)) 9 click 1
+    echo $(((first + last) / 2))
+}
+
+# click_menu_bar_item ID N: a click on the Nth caption of the menu bar.
+click_menu_bar_item() {
+    local middle
+    middle=$(menu_bar_item_middle "$1" "$2")
+    xdotool mousemove --window "$1" "$middle" 9 click 1
+}
+
+# stacked_above UPPER LOWER: the window manager stacks window UPPER above window LOWER.
+stacked_above() {
+    local id place=0 upper=0 lower=0
+    for id in $(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*'); do
+        place=$((place + 1))
+        (( id == $1 )) && upper=$place
+        (( id == $2 )) && lower=$place
+    done
+    ((lower && upper > lower))
+}
+
+# shown_windows: how many windows of the program are on the screen (menus included).
+shown_windows() {
+    xdotool search --onlyvisible --pid "$VIEWER_PID" 2>/dev/null | wc -l
 }
