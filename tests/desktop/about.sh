@@ -13,16 +13,16 @@ menu_opens() {
     local before
     before=$(shown_windows)
     xdotool mousemove --window "$MAIN" "$file_middle" 9 click 1
-    wait_until 3 eval "[ \$(shown_windows) -gt $before ]" || return 1
+    wait_until 4 eval "[ \$(shown_windows) -gt $before ]" || return 1
     xdotool key Escape
-    wait_until 3 eval "[ \$(shown_windows) -le $before ]"
+    wait_until 10 eval "[ \$(shown_windows) -le $before ]"
 }
 menu_opens || fail "the main window takes no input before About"
 
 click_menu_bar_item "$MAIN" 4 # Help
 xdotool key Down Down Down Down Down Down Return # "About"
 ABOUT=$(wait_for_window "$ABOUT_TITLE" 10 "$VIEWER_PID") || fail "About did not open"
-wait_until 5 stacked_above "$ABOUT" "$MAIN" || fail "About opened beneath the main window"
+wait_until 10 stacked_above "$ABOUT" "$MAIN" || fail "About opened beneath the main window"
 
 # A click on the main window beside About; the window manager raises what is clicked.
 xdotool mousemove --window "$MAIN" 20 300 click 1
@@ -31,6 +31,6 @@ stacked_above "$ABOUT" "$MAIN" || fail "a click on the main window put it above 
 ! menu_opens || fail "the main window took input while About was open"
 
 close_by_window_manager "$ABOUT"
-wait_until 5 eval "! xdotool search --onlyvisible --name '^$ABOUT_TITLE\$'" || fail "About did not close"
+wait_until 10 eval "! xdotool search --onlyvisible --name '^$ABOUT_TITLE\$'" || fail "About did not close"
 menu_opens || fail "after About was closed by the window manager the main window takes no input"
 echo "PASS"

@@ -20,16 +20,16 @@ away
 menu_bar_picture "$MAIN" "$WORK/hide.png"
 
 click_menu_bar_item "$MAIN" 3 # HideStatusBar
-wait_until 5 eval "xprop -id $MAIN _NET_WM_STATE | grep -q FULLSCREEN" || fail "HideStatusBar: no full screen"
+wait_until 10 eval "xprop -id $MAIN _NET_WM_STATE | grep -q FULLSCREEN" || fail "HideStatusBar: no full screen"
 expect_outer_geometry "$MAIN" "0 0 800 600" "HideStatusBar"
 away
-wait_until 5 eval "! menu_bar_shows $MAIN $WORK/hide.png" || fail "HideStatusBar: the menu bar did not change"
+wait_until 10 eval "! menu_bar_shows $MAIN $WORK/hide.png" || fail "HideStatusBar: the menu bar did not change"
 menu_bar_picture "$MAIN" "$WORK/show.png"
 
 click_menu_bar_item "$MAIN" 4 # Help
 xdotool key Down Down Down Return # "Visit the Kestrel Software website "
 wait_until 10 grep -q kestrelsoft "$WORK/opened" || fail "the web link opened no page"
-wait_until 5 eval "! xprop -id $MAIN _NET_WM_STATE | grep -q FULLSCREEN" || fail "the web link kept the full screen"
+wait_until 10 eval "! xprop -id $MAIN _NET_WM_STATE | grep -q FULLSCREEN" || fail "the web link kept the full screen"
 expect_outer_geometry "$MAIN" "0 0 600 480" "after the web link"
 away
 # Time for resize events that come late.
@@ -38,6 +38,6 @@ menu_bar_shows "$MAIN" "$WORK/show.png" ||
     fail "after the web link the command no longer reads ShowStatusBar (see the menu bar pictures)"
 
 xdotool windowsize "$MAIN" 498 400
-wait_until 5 menu_bar_shows "$MAIN" "$WORK/hide.png" ||
+wait_until 10 menu_bar_shows "$MAIN" "$WORK/hide.png" ||
     fail "the user's change of size did not bring HideStatusBar back"
 echo "PASS"

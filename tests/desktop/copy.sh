@@ -29,7 +29,7 @@ deadline=$((SECONDS + 90))
 while kill -0 "$VIEWER_PID" 2>/dev/null && ((SECONDS < deadline)); do
     report=$(xdotool search --onlyvisible --name "$reports" 2>/dev/null | head -n 1) || true
     if [ -n "$report" ]; then
-        xdotool key --window "$report" Return
+        xdotool windowactivate "$report" key Return 2>/dev/null || true
     elif [ "$(ls "$COPY" | wc -l)" -ge "$(ls "$WORK/cd/ads" | wc -l)" ]; then
         wmctrl -i -c "$MAIN" 2>/dev/null || true
     fi

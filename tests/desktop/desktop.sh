@@ -86,7 +86,7 @@ outer_geometry() {
 
 # expect_outer_geometry ID "LEFT TOP WIDTH HEIGHT" WHAT: waits a little for the window to settle there.
 expect_outer_geometry() {
-    wait_until 5 eval "[ \"\$(outer_geometry $1)\" = '$2' ]" ||
+    wait_until 10 eval "[ \"\$(outer_geometry $1)\" = '$2' ]" ||
         fail "$3: the framed window is at $(outer_geometry "$1") (left top width height), not $2"
 }
 

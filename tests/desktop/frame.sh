@@ -18,7 +18,7 @@ grep -qx "MainWidth=12000" "$settings" && grep -qx "MainHeight=9000" "$settings"
 # A smaller window, moved and closed, comes back as it was, twice.
 start_viewer
 xdotool windowsize "$MAIN" 598 455 windowmove "$MAIN" 60 60
-wait_until 5 eval "outer_geometry $MAIN | grep -q ' 600 480\$'" || fail "xdotool could not resize the window"
+wait_until 10 eval "outer_geometry $MAIN | grep -q ' 600 480\$'" || fail "xdotool could not resize the window"
 moved=$(outer_geometry "$MAIN")
 close_by_window_manager "$MAIN"
 wait_for_end 20
