@@ -65,8 +65,7 @@ start_xvfb() {
             return 0
         fi
         echo "Xvfb could not take display :$n" >>"$log"
-        kill "$XVFB_PID" 2>/dev/null || true
-        wait "$XVFB_PID" 2>/dev/null || true
+        end_process "$XVFB_PID"
     done
     rm -f "$ready"
     echo "No X server could be started on a display from :$DISPLAY_FIRST to :$DISPLAY_LAST (see $log)." >&2
@@ -83,13 +82,18 @@ start_window_manager() {
     fi
 }
 
+# end_process PID: asks a process of ours to end, and makes it when it has not within 5 seconds.
+end_process() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || true
+    wait_until 5 eval "! kill -0 $1" || kill -9 "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
 # stop_desktop: ends the window manager and the X server started above.
 stop_desktop() {
-    local pid
-    for pid in ${WM_PID:-} ${XVFB_PID:-}; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    end_process "${WM_PID:-}"
+    end_process "${XVFB_PID:-}"
     WM_PID="" XVFB_PID=""
 }
 

@@ -31,10 +31,7 @@ finish() {
 trap finish EXIT
 
 stop_viewer() {
-    if [ -n "$VIEWER_PID" ]; then
-        kill "$VIEWER_PID" 2>/dev/null || true
-        wait "$VIEWER_PID" 2>/dev/null || true
-    fi
+    end_process "$VIEWER_PID"
     VIEWER_PID=""
 }
 

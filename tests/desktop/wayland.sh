@@ -9,10 +9,7 @@ catalog
 SOCKET="${VANTORADS_WAYLAND_PREFIX:-wl-vantorads-}$$"
 WESTON_PID=""
 stop_weston() {
-    if [ -n "$WESTON_PID" ]; then
-        kill "$WESTON_PID" 2>/dev/null || true
-        wait "$WESTON_PID" 2>/dev/null || true
-    fi
+    end_process "$WESTON_PID"
     WESTON_PID=""
 }
 trap 'stop_viewer; stop_weston; rm -rf "$WORK"' EXIT
