@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A close request by the window manager while the ads are copied to the hard disk: whatever the program
-# does with it, what stays on the disk is a copy the next start can trust. The next start takes the copy
-# for one when it holds ads of 2001 ("01*.jpg"); then every ad of the catalog must be there, whole.
+# does with it (holds it until the copy ends, refuses it), what stays on the disk is a copy the next start
+# can trust: every ad of the catalog whole, or none at all.
 source "$(dirname "$0")/desktop.sh"
 catalog
 # Ads of a megabyte each (a JPEG ends at its end marker; what follows is never read), so that the copy
@@ -38,10 +38,10 @@ done
 kill -0 "$VIEWER_PID" 2>/dev/null && fail "the program did not end after the close request"
 VIEWER_PID=""
 
-if ls "$COPY"/01*.jpg >/dev/null 2>&1; then
+if ls "$COPY"/*.jpg >/dev/null 2>&1; then
     for ad in "$WORK"/cd/ads/*.jpg; do
         cmp -s "$ad" "$COPY/$(basename "$ad")" ||
-            fail "the next start takes an incomplete copy: $(basename "$ad") is missing or not whole"
+            fail "the close left an incomplete copy: $(basename "$ad") is missing or not whole"
     done
 fi
 # The next start comes up on whatever was left.
