@@ -4,6 +4,8 @@
 #include "rtf/RtfReader.h"
 #include "tools/makecatalog/SampleCatalog.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +27,37 @@ QString numberedLines(int count) {
     return lines.join(u'\n');
 }
 
+// The printed lines of every page, without the blank ones.
+QList<QStringList> printedPages(const QString& file) {
+    QList<QStringList> pages;
+    const QString all =
+        pdf::run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    // Pages end with a form feed.
+    for (const QString& page : all.split(u'\f').mid(0, pdf::pageCount(file))) {
+        QStringList lines;
+        for (const QString& line : page.split(u'\n'))
+            if (!line.trimmed().isEmpty())
+                lines.append(line.trimmed());
+        pages.append(lines);
+    }
+    return pages;
+}
+
+rtf::RtfLoadResult fromRtf(const QByteArray& body) {
+    return rtf::readRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 " + body + "}");
+}
+
+// A picture in RTF: a PNG of one colour at a given size in twips.
+QByteArray rtfPicture(int widthTwips, int heightTwips) {
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    QByteArray png;
+    QBuffer buffer(&png);
+    image.save(&buffer, "PNG");
+    return "{\\pict\\pngblip\\picwgoal" + QByteArray::number(widthTwips) + "\\pichgoal" +
+           QByteArray::number(heightTwips) + " " + png.toHex() + "}";
+}
+
 } // namespace
 
 // Documents printed through the real printer into a PDF, read back with poppler's tools.
@@ -36,6 +69,9 @@ private slots:
     void textStartsOneInchFromThePapersEdges_data();
     void textStartsOneInchFromThePapersEdges();
     void explicitPageBreaksStartNewPages();
+    void everyLineOnPaper_data();
+    void everyLineOnPaper();
+    void tallFirstPicturePrintsCut();
     void marginsWithoutRoomEndTheJob();
     void registrationFormPrintsOnTwoPages();
 
@@ -118,6 +154,63 @@ void PrintRichTextTest::explicitPageBreaksStartNewPages() {
     QCOMPARE(pdf::text(pdf_, 1).trimmed(), QStringLiteral("Checklist"));
     QCOMPARE(pdf::text(pdf_, 2).trimmed(), QStringLiteral("Notice"));
     QCOMPARE(pdf::text(pdf_, 3).trimmed(), QStringLiteral("Register"));
+}
+
+void PrintRichTextTest::everyLineOnPaper_data() {
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("dpi");
+    for (const auto& [paper, name] : {std::pair{QPageSize::A4, "A4"}, std::pair{QPageSize::Letter, "Letter"},
+                                      std::pair{QPageSize::Legal, "Legal"}})
+        for (const int dpi : {300, 600, 1200})
+            QTest::addRow("%s %d dpi", name, dpi) << int(paper) << dpi;
+}
+
+// Pages holding one line each, explicit page breaks and a long run of lines that fills pages to the last
+// line: nothing may fall between two pages, whatever the paper and the printer's resolution.
+void PrintRichTextTest::everyLineOnPaper() {
+    QFETCH(int, paper);
+    QFETCH(int, dpi);
+    printer_->printer().setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+    printer_->printer().setResolution(dpi);
+
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QTextBlockFormat breakBefore;
+    breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.insertText(QStringLiteral("one"));
+    cursor.insertBlock(breakBefore);
+    cursor.insertText(QStringLiteral("two"));
+    cursor.insertBlock(breakBefore);
+    cursor.insertText(QStringLiteral("three"));
+    cursor.insertBlock(breakBefore);
+    cursor.insertText(numberedLines(250));
+    QVERIFY(PrintRichText(document, *printer_, OneInch).ok);
+
+    const QList<QStringList> pages = printedPages(pdf_);
+    QVERIFY2(pages.size() > 5, qPrintable(QString::number(pages.size())));
+    QCOMPARE(pages.mid(0, 3), (QList<QStringList>{{"one"}, {"two"}, {"three"}}));
+    QStringList run;
+    for (const QStringList& page : pages.mid(3)) {
+        QVERIFY(!page.isEmpty());
+        run += page;
+    }
+    QCOMPARE(run, numberedLines(250).split(u'\n'));
+}
+
+// A picture taller than the printable area prints cut, at the top of the document as after a line of
+// text; the text after it follows on the next page.
+void PrintRichTextTest::tallFirstPicturePrintsCut() {
+    for (const QByteArray& before : {QByteArray(), QByteArray("Above\\par ")}) {
+        const rtf::RtfLoadResult tall = fromRtf(before + rtfPicture(4000, 20000) + "\\par Below\\par");
+        QVERIFY(tall.ok());
+        const platform::PrintStatus status = PrintRichText(*tall.document, *printer_, OneInch);
+        QVERIFY2(status.ok, qPrintable(status.error));
+        const QList<QStringList> pages = printedPages(pdf_);
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(pages.front(), before.isEmpty() ? QStringList() : QStringList{"Above"});
+        QCOMPARE(pages.back(), QStringList{"Below"});
+        QCOMPARE(pdf::pictures(pdf_).size(), 1);
+    }
 }
 
 void PrintRichTextTest::marginsWithoutRoomEndTheJob() {
