@@ -1,8 +1,11 @@
 #include "output/PrintRichText.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -24,6 +27,30 @@ double wholeTwips(double twips) {
 // page to page.
 double onLayoutGrid(double height) {
     return std::floor(height * 64) / 64;
+}
+
+// The layout scales spacing above and below a paragraph from screen pixels to the device, but takes the
+// left, right and first-line indents as device pixels. Scaled here by the same ratio, a paragraph keeps on
+// paper the indents it has on screen.
+void scaleIndents(QTextDocument& document, double toDevice) {
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.leftMargin() == 0 && format.rightMargin() == 0 && format.textIndent() == 0)
+            continue;
+        format.setLeftMargin(format.leftMargin() * toDevice);
+        format.setRightMargin(format.rightMargin() * toDevice);
+        format.setTextIndent(format.textIndent() * toDevice);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+}
+
+// The ratio the layout applies to lengths given in screen pixels.
+double screenToDevice(const QPaintDevice& device) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double screenDpi = screen ? std::round(screen->logicalDotsPerInchY()) : 96.0;
+    return device.logicalDpiY() / screenDpi;
 }
 
 struct Line {
@@ -112,6 +139,7 @@ platform::PrintStatus PrintRichText(const QTextDocument& document, platform::Pri
         return noRoom;
     const std::unique_ptr<QTextDocument> pages(document.clone());
     pages->documentLayout()->setPaintDevice(&job.device());
+    scaleIndents(*pages, screenToDevice(job.device()));
     // The text starts right at the margins, as on paper it must.
     pages->setDocumentMargin(0);
     pages->setPageSize(area.size());

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QMap>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +72,7 @@ private slots:
     void explicitPageBreaksStartNewPages();
     void everyLineOnPaper_data();
     void everyLineOnPaper();
+    void indentsAsOnScreen();
     void tallFirstPicturePrintsCut();
     void marginsWithoutRoomEndTheJob();
     void registrationFormPrintsOnTwoPages();
@@ -195,6 +197,21 @@ void PrintRichTextTest::everyLineOnPaper() {
         run += page;
     }
     QCOMPARE(run, numberedLines(250).split(u'\n'));
+}
+
+void PrintRichTextTest::indentsAsOnScreen() {
+    printer_->printer().setResolution(1200);
+    // One inch in from the margin, and a first line half an inch further in.
+    const rtf::RtfLoadResult indented =
+        fromRtf("\\pard Flush\\par\\pard\\li1440\\fi720 Indented paragraph\\par\\pard\\li1440 Second\\par");
+    QVERIFY(indented.ok());
+    QVERIFY(PrintRichText(*indented.document, *printer_, OneInch).ok);
+    QMap<QString, double> lefts;
+    for (const pdf::Word& word : pdf::words(pdf_, 1))
+        lefts.insert(word.text, word.box.left());
+    QVERIFY2(qAbs(lefts.value("Flush") - 72) < 1, qPrintable(QString::number(lefts.value("Flush"))));
+    QVERIFY2(qAbs(lefts.value("Indented") - 180) < 1, qPrintable(QString::number(lefts.value("Indented"))));
+    QVERIFY2(qAbs(lefts.value("Second") - 144) < 1, qPrintable(QString::number(lefts.value("Second"))));
 }
 
 // A picture taller than the printable area prints cut, at the top of the document as after a line of
