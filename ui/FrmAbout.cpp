@@ -4,6 +4,7 @@
 #include "ui/DesignHelpers.h"
 #include "ui/Units.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -57,11 +58,17 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
 }
 
 void FrmAbout::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        emit escapePressed();
+    const bool altF4 = event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier;
+    if (event->key() == Qt::Key_Escape || altF4) {
+        emit closeKeyPressed();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void FrmAbout::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
 }
 
 } // namespace ui

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QTextBrowser>
+#include <QWindow>
 
 using Call = platform::RecordingTaskBar::Call;
 
@@ -42,7 +43,8 @@ void AboutHelpLinksTest::init() {
 }
 
 void AboutHelpLinksTest::aboutKeepsTheMainWindowWaitingUntilClosed() {
-    for (const bool withEscape : {false, true}) {
+    enum class Way { Ok, Escape, AltF4, CloseRequest };
+    for (const Way way : {Way::Ok, Way::Escape, Way::AltF4, Way::CloseRequest}) {
         window->mnuAbout->trigger();
         QPointer<ui::FrmAbout> shown = about();
         QVERIFY(shown);
@@ -50,20 +52,39 @@ void AboutHelpLinksTest::aboutKeepsTheMainWindowWaitingUntilClosed() {
         const QRect main = window->frameGeometry();
         QCOMPARE(shown->pos(), QPoint((main.width() - 625) / 2, (main.height() - 465) / 2));
         QVERIFY(!window->isEnabled());
+        QVERIFY(shown->isEnabled());
         QCOMPARE(shown->panKestrel->caption().split(QStringLiteral("\r\n")).size(), 3);
         QVERIFY(shown->panKestrel->caption().startsWith(QStringLiteral("Kestrel Software\r\n")));
+        // Owned by the main window and modal to it: the window manager keeps it above the main window, and
+        // hands it the focus and refuses close requests to the main window while it is open.
+        QVERIFY(shown->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(shown->windowHandle()->transientParent(), window->windowHandle());
+        QCOMPARE(shown->windowModality(), Qt::WindowModal);
 
         // The web site's button opens the home page and leaves the window where it is.
         shown->SSCommand2->click();
         QCOMPARE(f->fake().shell.webAddresses().back(), shown->SSCommand2->caption());
         QVERIFY(shown->isVisible());
 
-        if (withEscape)
-            QTest::keyClick(shown, Qt::Key_Escape);
-        else
+        switch (way) {
+        case Way::Ok:
             shown->SSCommand1->click();
+            break;
+        case Way::Escape:
+            QTest::keyClick(shown, Qt::Key_Escape);
+            break;
+        case Way::AltF4:
+            QTest::keyClick(shown, Qt::Key_F4, Qt::AltModifier);
+            break;
+        case Way::CloseRequest:
+            // What the window manager's close button or its Alt+F4 sends.
+            shown->windowHandle()->close();
+            break;
+        }
         QTRY_VERIFY(!shown);
         QVERIFY(window->isEnabled());
+        QVERIFY(window->isVisible());
+        QVERIFY(!f->fake().programExit.ended());
     }
 }
 
