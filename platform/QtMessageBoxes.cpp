@@ -92,8 +92,15 @@ int replyForButton(QMessageBox::StandardButton button, MessageButtons buttons) {
     }
 }
 
+QWidget* messageBoxOwner() {
+    QWidget* owner = QApplication::activeWindow();
+    while (owner && owner->windowType() == Qt::Popup)
+        owner = owner->parentWidget() ? owner->parentWidget()->window() : nullptr;
+    return owner;
+}
+
 int QtMessageBoxes::show(const MessageBoxRequest& request) {
-    const auto box = buildMessageBox(request, QApplication::activeWindow());
+    const auto box = buildMessageBox(request, messageBoxOwner());
     box->exec();
     return replyForButton(box->standardButton(box->clickedButton()), request.buttons);
 }
