@@ -7,6 +7,7 @@
 #include "ui/SSPanel.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QWindow>
 
 namespace docs {
@@ -14,6 +15,15 @@ namespace docs {
 AboutWindow::AboutWindow(ui::Form1& mainWindow, WebLinks& links, QObject* parent)
     : QObject(parent), mainWindow_(mainWindow), links_(links) {
     connect(mainWindow_.mnuAbout, &QAction::triggered, this, &AboutWindow::show);
+    mainWindow_.installEventFilter(this);
+}
+
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The main window waits for About: when the window manager hands it the focus (a click on it), the
+    // focus goes on to About, as it does to a dialog's, so that About's keys keep working.
+    if (watched == &mainWindow_ && event->type() == QEvent::WindowActivate && frmAbout_)
+        frmAbout_->activateWindow();
+    return false;
 }
 
 void AboutWindow::show() {

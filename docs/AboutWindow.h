@@ -23,6 +23,9 @@ public:
     void show();
     ui::FrmAbout* window() const { return frmAbout_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     ui::Form1& mainWindow_;
     WebLinks& links_;

@@ -22,7 +22,8 @@ SSPanel* captionPanel(const char* caption, const char* name, QWidget* parent, QR
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+// A dialog-type window, so that the window system lets it have an owner that it stays above.
+FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Vantor Ads"));
     setFixedSize(rectFromTwips(0, 0, 9375, 6975).size());

@@ -58,6 +58,7 @@ void AboutHelpLinksTest::aboutKeepsTheMainWindowWaitingUntilClosed() {
         // Owned by the main window and modal to it: the window manager keeps it above the main window, and
         // hands it the focus and refuses close requests to the main window while it is open.
         QVERIFY(shown->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(shown->windowType(), Qt::Dialog); // a plain window gets no owner from the window system
         QCOMPARE(shown->windowHandle()->transientParent(), window->windowHandle());
         QCOMPARE(shown->windowModality(), Qt::WindowModal);
 
