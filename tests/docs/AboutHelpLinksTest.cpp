@@ -10,7 +10,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QTextBrowser>
+
 #include <QWindow>
+#include <functional>
+#include <vector>
 
 using Call = platform::RecordingTaskBar::Call;
 
@@ -43,8 +46,14 @@ void AboutHelpLinksTest::init() {
 }
 
 void AboutHelpLinksTest::aboutKeepsTheMainWindowWaitingUntilClosed() {
-    enum class Way { Ok, Escape, AltF4, CloseRequest };
-    for (const Way way : {Way::Ok, Way::Escape, Way::AltF4, Way::CloseRequest}) {
+    const std::vector<std::function<void(ui::FrmAbout&)>> closings = {
+        [](ui::FrmAbout& about) { about.SSCommand1->click(); },
+        [](ui::FrmAbout& about) { QTest::keyClick(&about, Qt::Key_Escape); },
+        [](ui::FrmAbout& about) { QTest::keyClick(&about, Qt::Key_F4, Qt::AltModifier); },
+        // What the window manager's close button or its Alt+F4 sends.
+        [](ui::FrmAbout& about) { about.windowHandle()->close(); },
+    };
+    for (const auto& close : closings) {
         window->mnuAbout->trigger();
         QPointer<ui::FrmAbout> shown = about();
         QVERIFY(shown);
@@ -67,21 +76,7 @@ void AboutHelpLinksTest::aboutKeepsTheMainWindowWaitingUntilClosed() {
         QCOMPARE(f->fake().shell.webAddresses().back(), shown->SSCommand2->caption());
         QVERIFY(shown->isVisible());
 
-        switch (way) {
-        case Way::Ok:
-            shown->SSCommand1->click();
-            break;
-        case Way::Escape:
-            QTest::keyClick(shown, Qt::Key_Escape);
-            break;
-        case Way::AltF4:
-            QTest::keyClick(shown, Qt::Key_F4, Qt::AltModifier);
-            break;
-        case Way::CloseRequest:
-            // What the window manager's close button or its Alt+F4 sends.
-            shown->windowHandle()->close();
-            break;
-        }
+        close(*shown);
         QTRY_VERIFY(!shown);
         QVERIFY(window->isEnabled());
         QVERIFY(window->isVisible());
