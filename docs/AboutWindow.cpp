@@ -7,12 +7,23 @@
 #include "ui/SSPanel.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QWindow>
 
 namespace docs {
 
 AboutWindow::AboutWindow(ui::Form1& mainWindow, WebLinks& links, QObject* parent)
     : QObject(parent), mainWindow_(mainWindow), links_(links) {
     connect(mainWindow_.mnuAbout, &QAction::triggered, this, &AboutWindow::show);
+    mainWindow_.installEventFilter(this);
+}
+
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The main window waits for About: when the window manager hands it the focus (a click on it), the
+    // focus goes on to About, as it does to a dialog's, so that About's keys keep working.
+    if (watched == &mainWindow_ && event->type() == QEvent::WindowActivate && frmAbout_)
+        frmAbout_->activateWindow();
+    return false;
 }
 
 void AboutWindow::show() {
@@ -20,10 +31,17 @@ void AboutWindow::show() {
         frmAbout_->raise();
         return;
     }
-    // Loaded afresh each time, with no owner: a window of its own that keeps the main window disabled.
+    // Loaded afresh each time. The main window owns it, so that the window manager keeps it above the
+    // main window and gives it the focus when the main window is clicked, and it is modal to the main
+    // window, so that no close request reaches the main window while it is disabled. The ownership is the
+    // windows' own (transient parent), not the widgets': a child widget would be disabled with the main
+    // window.
     frmAbout_ = new ui::FrmAbout();
     ui::FrmAbout& about = *frmAbout_;
     about.setAttribute(Qt::WA_DeleteOnClose);
+    about.setWindowModality(Qt::WindowModal);
+    about.winId();
+    about.windowHandle()->setTransientParent(mainWindow_.windowHandle());
     mainWindow_.setEnabled(false);
     // Centred by the main window's size alone, not its place: over it when it fills the screen.
     const QRect main = mainWindow_.frameGeometry();
@@ -33,16 +51,13 @@ void AboutWindow::show() {
                                  QStringLiteral("P.O. Box 1953") + state::CrLf +
                                  QStringLiteral("Springvale, KS 67000"));
     about.SSCommand2->setCaption(HomePageAddress);
-    connect(about.SSCommand1, &ui::SSCommand::clicked, this, &AboutWindow::close);
-    connect(&about, &ui::FrmAbout::escapePressed, this, &AboutWindow::close);
+    connect(about.SSCommand1, &ui::SSCommand::clicked, &about, &ui::FrmAbout::close);
+    connect(&about, &ui::FrmAbout::closeKeyPressed, &about, &ui::FrmAbout::close);
+    // Every way out runs the closing steps; the window unloads itself as it closes.
+    connect(&about, &ui::FrmAbout::closed, this, [this] { mainWindow_.setEnabled(true); });
     connect(about.SSCommand2, &ui::SSCommand::clicked, this, [this] { links_.open(HomePageAddress); });
     about.show();
     about.activateWindow();
-}
-
-void AboutWindow::close() {
-    mainWindow_.setEnabled(true);
-    frmAbout_->close();
 }
 
 } // namespace docs

@@ -13,7 +13,8 @@ namespace docs {
 
 class WebLinks;
 
-// "About": the About window over the main window, which takes no input until OK (or Escape) closes it.
+// "About": the About window over the main window, which takes no input until the About window closes
+// (OK, Escape, or the window manager's close request).
 class AboutWindow : public QObject {
     Q_OBJECT
 public:
@@ -22,9 +23,10 @@ public:
     void show();
     ui::FrmAbout* window() const { return frmAbout_; }
 
-private:
-    void close();
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
+private:
     ui::Form1& mainWindow_;
     WebLinks& links_;
     QPointer<ui::FrmAbout> frmAbout_;

@@ -1,5 +1,7 @@
 #include "docs/DocumentWindow.h"
 
+#include "docs/CentredOnScreen.h"
+
 #include "output/FailureReport.h"
 #include "output/PrintRichText.h"
 #include "platform/Files.h"
@@ -11,7 +13,6 @@
 #include "ui/Units.h"
 
 #include <QAction>
-#include <QScreen>
 
 namespace docs {
 namespace {
@@ -69,8 +70,7 @@ ui::TxtForm& DocumentWindow::loadWindow() {
     txtForm_ = new ui::TxtForm();
     ui::TxtForm& window = *txtForm_;
     // Centred on the screen at every loading, whatever the main window's place.
-    if (const QScreen* screen = mainWindow_.screen())
-        window.move(screen->geometry().center() - window.rect().center());
+    new CentredOnScreen(window);
     connect(window.SSCommand1, &ui::SSCommand::clicked, &window, &ui::TxtForm::close);
     connect(window.rtbText, &RichTextBox::doubleClicked, &window, &ui::TxtForm::close);
     connect(window.cmdprint, &ui::SSCommand::clicked, this, &DocumentWindow::printDocument);

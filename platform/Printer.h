@@ -6,6 +6,7 @@
 
 class QPaintDevice;
 class QPainter;
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -67,6 +68,9 @@ public:
 
     StartedJob start() override;
     bool setup(QWidget* parent) override;
+    // The Print Setup dialog as setup() shows it, built apart so that its make-up can be checked without
+    // a modal event loop.
+    std::unique_ptr<QPrintDialog> setupDialog(QWidget* parent);
 
     QPrinter& printer() { return *printer_; }
 

@@ -1,6 +1,10 @@
 #include "platform/QtMessageBoxes.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -19,6 +23,23 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box wraps its text at about half the screen's width, which breaks the program's own lines (numbered
+// steps, addresses) in the middle. Its text is as wide as its longest line needs, so each line stands as
+// written. Only a line too wide for the screen, less room for the icon and the margins, is still wrapped.
+void keepLinesWhole(QMessageBox& box, const QString& text) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    box.ensurePolished();
+    const QFontMetrics metrics = label->fontMetrics();
+    int longest = 0;
+    for (const QString& line : text.split(u'\n'))
+        longest = std::max(longest, metrics.horizontalAdvance(line));
+    const QScreen* screen = box.screen();
+    const int roomOnScreen = screen ? screen->availableGeometry().width() - 160 : longest;
+    label->setMinimumWidth(std::min(longest + metrics.averageCharWidth(), roomOnScreen));
+}
+
 } // namespace
 
 std::unique_ptr<QMessageBox> buildMessageBox(const MessageBoxRequest& request, QWidget* parent) {
@@ -30,6 +51,7 @@ std::unique_ptr<QMessageBox> buildMessageBox(const MessageBoxRequest& request, Q
     // Plain text: an ad path or error description must never be taken for markup.
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
+    keepLinesWhole(*box, text);
     switch (request.buttons) {
     case MessageButtons::Ok:
         box->setStandardButtons(QMessageBox::Ok);
@@ -70,8 +92,15 @@ int replyForButton(QMessageBox::StandardButton button, MessageButtons buttons) {
     }
 }
 
+QWidget* messageBoxOwner() {
+    QWidget* owner = QApplication::activeWindow();
+    while (owner && owner->windowType() == Qt::Popup)
+        owner = owner->parentWidget() ? owner->parentWidget()->window() : nullptr;
+    return owner;
+}
+
 int QtMessageBoxes::show(const MessageBoxRequest& request) {
-    const auto box = buildMessageBox(request, QApplication::activeWindow());
+    const auto box = buildMessageBox(request, messageBoxOwner());
     box->exec();
     return replyForButton(box->standardButton(box->clickedButton()), request.buttons);
 }

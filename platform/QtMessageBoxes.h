@@ -11,6 +11,9 @@ namespace platform {
 // event loop.
 std::unique_ptr<QMessageBox> buildMessageBox(const MessageBoxRequest& request, QWidget* parent);
 int replyForButton(QMessageBox::StandardButton button, MessageButtons buttons);
+// The window a box belongs to: the one the user works in, never a pop-up menu, which closes as its command
+// runs and stands outside the windows that screen readers know.
+QWidget* messageBoxOwner();
 
 class QtMessageBoxes : public MessageBoxes {
 public:

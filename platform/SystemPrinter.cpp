@@ -7,6 +7,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
 
 namespace platform {
 namespace {
@@ -73,6 +75,12 @@ SystemPrinter::~SystemPrinter() = default;
 StartedJob SystemPrinter::start() {
     if (!toPdf_ && QPrinterInfo::availablePrinters().isEmpty())
         return {PrintStatus::failure(QStringLiteral("No printer is installed.")), nullptr};
+    // Every job prints all it is given, once: a range or copy count left on the shared printer by a dialog
+    // must not cut or repeat the prints that follow.
+    printer_->setPrintRange(QPrinter::AllPages);
+    printer_->setPageRanges({});
+    printer_->setFromTo(0, 0);
+    printer_->setCopyCount(1);
     if (!printer_->isValid())
         return {PrintStatus::failure(QStringLiteral("The printer cannot be used.")), nullptr};
     auto job = std::make_unique<QtPrintJob>(*printer_);
@@ -82,15 +90,25 @@ StartedJob SystemPrinter::start() {
 }
 
 // The desktop's print dialog chooses the printer and, through its properties, paper and orientation; as a
-// set-up dialog it only keeps the choices, so it offers no page range or copies and its button is OK.
-bool SystemPrinter::setup(QWidget* parent) {
-    QPrintDialog dialog(printer_.get(), parent);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    dialog.setOptions({});
-    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>())
+// set-up dialog it only keeps the choices, so its button is OK and it offers no page range, page set or
+// copies: the page that holds them (the one with number fields) is taken out of the dialog's tabs. It
+// stays the dialog's own child, which reads it back on OK.
+std::unique_ptr<QPrintDialog> SystemPrinter::setupDialog(QWidget* parent) {
+    auto dialog = std::make_unique<QPrintDialog>(printer_.get(), parent);
+    dialog->setWindowTitle(QStringLiteral("Print Setup"));
+    dialog->setOptions({});
+    for (QDialogButtonBox* buttons : dialog->findChildren<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(QStringLiteral("OK"));
-    return dialog.exec() == QDialog::Accepted;
+    for (QTabWidget* tabs : dialog->findChildren<QTabWidget*>())
+        for (int i = tabs->count() - 1; i >= 0; --i)
+            if (tabs->widget(i)->findChild<QSpinBox*>())
+                tabs->removeTab(i);
+    return dialog;
+}
+
+bool SystemPrinter::setup(QWidget* parent) {
+    return setupDialog(parent)->exec() == QDialog::Accepted;
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "ui/DesignHelpers.h"
 #include "ui/Units.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -21,7 +22,8 @@ SSPanel* captionPanel(const char* caption, const char* name, QWidget* parent, QR
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+// A dialog-type window, so that the window system lets it have an owner that it stays above.
+FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Vantor Ads"));
     setFixedSize(rectFromTwips(0, 0, 9375, 6975).size());
@@ -57,11 +59,17 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
 }
 
 void FrmAbout::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        emit escapePressed();
+    const bool altF4 = event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier;
+    if (event->key() == Qt::Key_Escape || altF4) {
+        emit closeKeyPressed();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void FrmAbout::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
 }
 
 } // namespace ui

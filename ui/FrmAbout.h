@@ -30,11 +30,14 @@ public:
     SSCommand* SSCommand2; // the maker's web site
 
 signals:
-    // Escape asks to close the window, as OK does.
-    void escapePressed();
+    // Escape, and Alt+F4 where no window manager takes it, ask to close the window, as OK does.
+    void closeKeyPressed();
+    // The window closes, however that was asked for: OK, a key, or the window manager's close request.
+    void closed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 };
 
 } // namespace ui

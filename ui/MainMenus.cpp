@@ -59,8 +59,11 @@ void MainMenus::buildMenus(QMenuBar* bar) {
             bar->addAction(action);
     }
 
-    mnuCopyPrint = new QMenu(QStringLiteral("Vantor Advertisements"), bar);
+    // A menu of the bar that the bar never shows: through the bar, screen readers reach the pop-up and its
+    // items as they reach the File menu's, and know where it belongs when it opens.
+    mnuCopyPrint = bar->addMenu(QStringLiteral("Vantor Advertisements"));
     mnuCopyPrint->setObjectName(QStringLiteral("mnuCopyPrint"));
+    mnuCopyPrint->menuAction()->setVisible(false);
     const char* items[] = {nullptr, "Print this Ad?", "Copy this Ad to the Windows Clipboard?"};
     for (int i = 1; i <= 2; ++i) {
         QAction* item = mnuCopyPrint->addAction(QString::fromLatin1(items[i]));

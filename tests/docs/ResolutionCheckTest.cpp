@@ -1,8 +1,10 @@
 #include "../app/StartUpFixture.h"
 
+#include "platform/QtMessageBoxes.h"
 #include "ui/Form1.h"
 
 #include <QAction>
+#include <QLabel>
 
 // "Check Screen Resolution Setting" on the real main window, with the screen's size given in twips.
 class ResolutionCheckTest : public QObject {
@@ -64,6 +66,17 @@ void ResolutionCheckTest::reportsTheScreen() {
         lines[17],
         QStringLiteral("You may now have to re-start your computer for the new settings to take affect."));
     QVERIFY(lines[18].isEmpty());
+
+    // As the box shows it: every line whole, none broken in the middle.
+    const std::unique_ptr<QMessageBox> shown = platform::buildMessageBox(box, &program.mainWindow());
+    shown->show();
+    const auto* label = shown->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    QVERIFY(label);
+    for (const QString& line : lines)
+        QVERIFY2(label->fontMetrics().horizontalAdvance(line) <= label->contentsRect().width(),
+                 qPrintable(line));
+    QVERIFY(shown->frameGeometry().width() <= 800);
+    shown->hide();
 }
 
 QTEST_MAIN(ResolutionCheckTest)

@@ -1,16 +1,46 @@
 #include "../view/ViewerFixture.h"
 
+#include "platform/QtMessageBoxes.h"
 #include "ui/CommonDialog.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
-#include <QPainter>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
 
 namespace Reply = platform::Reply;
+
+namespace {
+
+// The first interface below the application, through children as a screen reader walks them, that has
+// this role and a name or text starting with this text.
+QAccessibleInterface* findAccessible(QAccessibleInterface* from, QAccessible::Role role, const QString& text,
+                                     int depth = 0) {
+    if (!from || depth > 40)
+        return nullptr;
+    if (from->role() == role &&
+        (from->text(QAccessible::Name).startsWith(text) || from->text(QAccessible::Value).startsWith(text)))
+        return from;
+    for (int i = 0; i < from->childCount(); ++i)
+        if (QAccessibleInterface* found = findAccessible(from->child(i), role, text, depth + 1))
+            return found;
+    return nullptr;
+}
+
+// Whether the way up from an interface through its parents ends at the application.
+bool reachesTheApplication(QAccessibleInterface* from) {
+    for (int depth = 0; from && depth < 40; from = from->parent(), ++depth)
+        if (from->role() == QAccessible::Application)
+            return true;
+    return false;
+}
+
+} // namespace
 
 // Printing and copying the ad through the real main window, onto a printer and a clipboard that record.
 class AdOutputTest : public QObject {
@@ -23,6 +53,7 @@ private slots:
     void theWholeAdPrintsEvenZoomedAndScrolled();
     void copyCommandsPutTheWholeAdOnTheClipboard();
     void popUpOpensOnTheRightButtonAndTheMenuKey();
+    void popUpAndItsQuestionReachScreenReaders();
     void failuresAreReportedAndChangeNothing();
     void printSetupKeepsWhatTheDialogDecides();
 
@@ -197,6 +228,38 @@ void AdOutputTest::printSetupKeepsWhatTheDialogDecides() {
     QCOMPARE(w.dlgCommon1->flags(), 0x40);
     QCOMPARE(f->fake().printer.setups(), 1);
     QVERIFY(f->fake().messageBoxes.shown().empty());
+}
+
+void AdOutputTest::popUpAndItsQuestionReachScreenReaders() {
+    ui::Form1& w = f->window();
+    f->clickYear(10);
+    rightClick(w.Image1);
+    QMenu* popUp = w.mnuCopyPrint;
+    QVERIFY(popUp->isVisible());
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    for (const QAction* item : {w.mnuPrintCopy[1], w.mnuPrintCopy[2]}) {
+        QAccessibleInterface* found = findAccessible(application, QAccessible::MenuItem, item->text());
+        QVERIFY2(found, qPrintable(item->text()));
+        QCOMPARE(found->parent()->object(), popUp);
+        QVERIFY(reachesTheApplication(found));
+    }
+
+    // The print question that the pop-up's first item asks, as the box shows it.
+    QWidget* owner = nullptr;
+    connect(w.mnuPrintCopy[1], &QAction::triggered, this, [&owner] { owner = platform::messageBoxOwner(); });
+    f->fake().messageBoxes.answer({platform::Reply::No});
+    QTest::keyClick(popUp, Qt::Key_Down);
+    QTest::keyClick(popUp, Qt::Key_Return);
+    QCOMPARE(owner, &w);
+    const std::unique_ptr<QMessageBox> question =
+        platform::buildMessageBox(f->fake().messageBoxes.last(), owner);
+    question->show();
+    QAccessibleInterface* text =
+        findAccessible(application, QAccessible::StaticText,
+                       QStringLiteral("Would you like to print this Vantor Advertisement?"));
+    QVERIFY(text);
+    QVERIFY(reachesTheApplication(text));
+    question->hide();
 }
 
 QTEST_MAIN(AdOutputTest)

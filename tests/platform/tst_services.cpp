@@ -21,11 +21,14 @@
 #include <QMainWindow>
 #include <QMimeData>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QSysInfo>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -68,6 +71,7 @@ private slots:
     void lockTroubleIsNoOtherInstance();
 
     void printJobsToPdf();
+    void printSetupCannotCutLaterPrints();
 
     void clipboardRoundTrip();
     void shellOpensAddresses();
@@ -416,6 +420,30 @@ void ServicesTest::printJobsToPdf() {
 
     SystemPrinter unwritable(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
     QVERIFY(!unwritable.start().status.ok);
+}
+
+void ServicesTest::printSetupCannotCutLaterPrints() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("job.pdf"));
+    SystemPrinter printer(pdf);
+    // The dialog offers no number fields: no copies, no pages from and to.
+    const std::unique_ptr<QPrintDialog> dialog = printer.setupDialog(nullptr);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Print Setup"));
+    for (const QTabWidget* tabs : dialog->findChildren<QTabWidget*>()) {
+        QVERIFY(tabs->count() > 0);
+        for (int i = 0; i < tabs->count(); ++i)
+            QVERIFY2(!tabs->widget(i)->findChild<QSpinBox*>(), qPrintable(tabs->tabText(i)));
+    }
+    // Whatever a dialog left on the printer, the next job prints everything once.
+    printer.printer().setPrintRange(QPrinter::PageRange);
+    printer.printer().setFromTo(2, 2);
+    printer.printer().setCopyCount(3);
+    StartedJob started = printer.start();
+    QVERIFY(started.status.ok);
+    QCOMPARE(printer.printer().printRange(), QPrinter::AllPages);
+    QVERIFY(printer.printer().pageRanges().isEmpty());
+    QCOMPARE(printer.printer().copyCount(), 1);
+    QVERIFY(started.job->finish().ok);
 }
 
 void ServicesTest::clipboardRoundTrip() {
