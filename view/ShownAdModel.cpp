@@ -4,14 +4,13 @@
 
 #include <QMetaObject>
 
-
 namespace view {
 
 // The full picture of one ad, decoded from the bytes already read for its reduced picture.
 struct ShownAdModel::FullDecode {
-    explicit FullDecode(QByteArray jpeg)
-        : bytes(std::move(jpeg)), task([this] {
-              ad = decodeAdPicture(bytes);
+    FullDecode(QByteArray jpeg, const AdDecoder& decoder)
+        : bytes(std::move(jpeg)), task([this, &decoder] {
+              ad = decoder(bytes, QSize());
               bytes.clear();
           }) {}
     QByteArray bytes;
@@ -19,8 +18,10 @@ struct ShownAdModel::FullDecode {
     Task task;
 };
 
-ShownAdModel::ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, QObject* parent)
-    : QObject(parent), files_(files), cursor_(cursor), prepared_(files) {}
+ShownAdModel::ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, AdDecoder decoder,
+                           QObject* parent)
+    : QObject(parent), files_(files), cursor_(cursor), decoder_(std::move(decoder)),
+      prepared_(files, decoder_) {}
 
 ShownAdModel::~ShownAdModel() {
     fullWorker_.dropPending();
@@ -37,7 +38,7 @@ QSize ShownAdModel::fullSize() const {
 }
 
 bool ShownAdModel::show(const QString& path) {
-    std::shared_ptr<AdDecode> decode = prepared_.decodeOf(path, neededSize_);
+    std::shared_ptr<AdDecode> decode = prepared_.decoded(path, neededSize_);
     const DecodedAd& decoded = decode->result();
     if (!decoded.ad.ok())
         return false;
@@ -56,7 +57,7 @@ bool ShownAdModel::show(const QString& path) {
 }
 
 void ShownAdModel::startFullDecode(const QByteArray& jpeg) {
-    auto full = std::make_shared<FullDecode>(jpeg);
+    auto full = std::make_shared<FullDecode>(jpeg, decoder_);
     fullDecode_ = full;
     fullWorker_.post(std::make_shared<Task>([this, full] {
         full->task.run();
@@ -105,7 +106,7 @@ void ShownAdModel::prepareAhead(Ahead kind, std::vector<AheadSearch> searches) {
         const QSize needed = neededSize_;
         worker.post(std::make_shared<Task>([this, needed, current, &generation, search = std::move(search)] {
             search([this, needed, current, &generation](const QString& path) {
-                return generation != current || prepared_.decodeOf(path, needed)->result().ad.ok();
+                return generation != current || prepared_.decoded(path, needed)->result().ad.ok();
             });
             QMetaObject::invokeMethod(
                 this, [this] { aheadSearchEnded(); }, Qt::QueuedConnection);

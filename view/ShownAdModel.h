@@ -36,7 +36,8 @@ public:
     using AheadSearch = std::function<void(const std::function<bool(const QString& path)>& decoded)>;
     enum class Ahead { Neighbours, Years };
 
-    ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, QObject* parent = nullptr);
+    ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, AdDecoder decoder,
+                 QObject* parent = nullptr);
     ~ShownAdModel() override;
 
     // What the views on screen need, in device pixels; an invalid size when they need the full picture.
@@ -77,6 +78,7 @@ private:
 
     const platform::Files& files_;
     platform::BusyCursor& cursor_;
+    const AdDecoder decoder_;
     PreparedAds prepared_;
     QSize neededSize_;
     std::shared_ptr<AdDecode> current_;
