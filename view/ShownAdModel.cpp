@@ -43,6 +43,7 @@ bool ShownAdModel::show(const QString& path) {
     if (!decoded.ad.ok())
         return false;
     current_ = std::move(decode);
+    ++showings_;
     fullWorker_.dropPending();
     fullDecode_.reset();
     full_ = QImage();
@@ -74,16 +75,33 @@ void ShownAdModel::startFullDecode(const QByteArray& jpeg) {
 void ShownAdModel::takeFullPicture() {
     const std::shared_ptr<FullDecode> full = std::move(fullDecode_);
     full->task.run();
-    // A file that changed between the two decodes is shown as it was first read.
-    full_ = full->ad.ok() ? full->ad.picture : current_->result().ad.picture;
-    emit fullPictureReady();
+    fullPictureFrom(full->ad);
+}
+
+void ShownAdModel::fullPictureFrom(const AdPicture& ad) {
+    if (ad.ok()) {
+        full_ = ad.picture;
+        emit fullPictureReady();
+        return;
+    }
+    // The reduced picture is never passed off as the full one: the views would show it unscaled.
+    QMetaObject::invokeMethod(
+        this,
+        [this, showing = showings_] {
+            if (showing == showings_ && full_.isNull())
+                emit fullPictureFailed();
+        },
+        Qt::QueuedConnection);
 }
 
 QImage ShownAdModel::fullPicture() {
-    if (full_.isNull() && fullDecode_) {
-        platform::BusyCursorGuard busy(cursor_);
+    if (!full_.isNull() || !current_)
+        return full_;
+    platform::BusyCursorGuard busy(cursor_);
+    if (fullDecode_)
         takeFullPicture();
-    }
+    else
+        fullPictureFrom(prepared_.decoded(current_->path(), QSize())->result().ad);
     return full_;
 }
 

@@ -46,12 +46,15 @@ public:
 
     // Shows the ad of a path text; false, with nothing changed, when the file is not a readable ad.
     bool show(const QString& path);
+    // Counts the ads put on show, so that whoever showed one can tell whether a failure concerns it.
+    int showings() const { return showings_; }
     bool hasAd() const { return bool(current_); }
     QString path() const;
     QSize fullSize() const;
     // The picture for a view of the given size: the reduced one when it covers it, otherwise the full one.
     QImage pictureFor(QSize viewSize);
-    // The full-resolution picture, waiting for its decoding if need be; null before the first ad.
+    // The full-resolution picture, waiting for its decoding if need be; null before the first ad and when
+    // it cannot be decoded. A failure is not kept: the next call reads the file and decodes it again.
     QImage fullPicture();
     // The full picture if it is decoded, otherwise null.
     QImage readyFullPicture() const { return full_; }
@@ -67,12 +70,16 @@ public:
 signals:
     void shown();            // another ad is on show
     void fullPictureReady(); // the full picture of the ad on show has been decoded
-    void aheadDone();        // every search ahead has ended
+    // The ad on show was shown from its reduced picture, and its full picture could not be decoded: the
+    // ad did not load after all. Comes from the event loop, never from inside a call to the model.
+    void fullPictureFailed();
+    void aheadDone(); // every search ahead has ended
 
 private:
     struct FullDecode;
     void startFullDecode(const QByteArray& jpeg);
     void takeFullPicture();
+    void fullPictureFrom(const AdPicture& ad);
     void cancelAhead(Ahead kind);
     void aheadSearchEnded();
 
@@ -80,6 +87,7 @@ private:
     platform::BusyCursor& cursor_;
     const AdDecoder decoder_;
     PreparedAds prepared_;
+    int showings_ = 0;
     QSize neededSize_;
     std::shared_ptr<AdDecode> current_;
     QImage full_;

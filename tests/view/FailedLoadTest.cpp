@@ -2,6 +2,7 @@
 
 #include "ui/PictureBox.h"
 #include "ui/SpinButton.h"
+#include "view/AdPicture.h"
 #include "view/ShownAdModel.h"
 
 #include <QLineEdit>
@@ -9,7 +10,8 @@
 
 namespace Reply = platform::Reply;
 
-// Loads that fail: a read that fails once is tried again at the next click or step.
+// Loads that fail: a read that fails once is tried again at the next click or step, and a full picture
+// that cannot be decoded after its reduced one was is a failed load, never a reduced picture zoomed.
 class FailedLoadTest : public QObject {
     Q_OBJECT
 private slots:
@@ -17,6 +19,7 @@ private slots:
     void cleanup();
     void aYearIsReadAgainAfterAFailedRead();
     void aReadFailingAheadSkipsNoAd();
+    void aFullPictureThatFailsIsAFailedLoad();
 
 private:
     view::ShownAdModel& model() { return f->startUp().program().shownAd(); }
@@ -72,6 +75,49 @@ void FailedLoadTest::aReadFailingAheadSkipsNoAd() {
     QTRY_VERIFY(model().aheadIdle());
     QTest::mouseClick(f->window().SpinButton1->upArrow(), Qt::LeftButton);
     QCOMPARE(f->window().Text1->text(), QStringLiteral("2 of 3"));
+}
+
+void FailedLoadTest::aFullPictureThatFailsIsAFailedLoad() {
+    // The decoder runs short of memory for the full picture of every 1600-pixel-wide page, though its
+    // reduced picture decodes.
+    const QSize failing(1600, 2100);
+    f->startUp().decoder = [failing](QByteArrayView jpeg, QSize atLeast) {
+        view::AdPicture ad = view::decodeAdPicture(jpeg, atLeast);
+        if (!ad.reduced() && ad.fullSize == failing)
+            return view::AdPicture{QImage(), QSize(), QStringLiteral("Not enough memory for the picture.")};
+        return ad;
+    };
+    writeAd("63kxpe00.jpg", {900, 1200}, Qt::red);
+    writeAd("63kxpe01.jpg", failing, Qt::green);
+    writeAd("63kxpe02.jpg", {900, 1200}, Qt::blue);
+    writeAd("64kxpe00.jpg", failing, Qt::yellow);
+    f->start();
+    ui::Form1& w = f->window();
+    f->clickYear(10);
+
+    // The normal view shows the reduced picture at once; once the full one fails, the step goes on.
+    QTest::mouseClick(w.SpinButton1->upArrow(), Qt::LeftButton);
+    QTRY_COMPARE(w.Text1->text(), QStringLiteral("3 of 3"));
+    QTRY_VERIFY(near(w.PicSrc->picture().pixelColor(5, 5), Qt::blue));
+
+    // The zoomed view needs the full picture before it shows an ad: the step skips the page at once.
+    f->click(w.cmdZoom);
+    QTest::mouseClick(w.SpinButton1->downArrow(), Qt::LeftButton);
+    QCOMPARE(w.Text1->text(), QStringLiteral("1 of 3"));
+    QCOMPARE(w.picDest->picture().size(), QSize(900, 1200));
+    QVERIFY(near(w.picDest->picture().pixelColor(5, 5), Qt::red));
+    f->click(w.cmdZoomOut);
+
+    // A year display reports it, and zooming in afterwards shows no picture rather than the reduced one.
+    f->fake().messageBoxes.expect(Reply::Retry);
+    f->clickYear(11);
+    QTRY_COMPARE(f->fake().messageBoxes.shown().size(), size_t(1));
+    QVERIFY(f->fake().messageBoxes.last().text.startsWith(QStringLiteral("Error number: VA002")));
+    QVERIFY(!w.SpinButton1->isVisible());
+    QCOMPARE(f->state().shown.AdCount, 0);
+    f->click(w.cmdZoom);
+    QVERIFY(w.picDest->picture().isNull());
+    QVERIFY(f->idle());
 }
 
 QTEST_MAIN(FailedLoadTest)
