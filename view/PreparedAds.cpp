@@ -87,16 +87,20 @@ qint64 PreparedAds::heldLocked() const {
 }
 
 void PreparedAds::makeRoom(int incoming) {
+    // A decode under way holds no bytes yet, but will: it counts as one of the largest size held.
     qint64 largest = 0;
-    for (const std::shared_ptr<AdDecode>& decode : decodes_)
+    int underWay = incoming;
+    for (const std::shared_ptr<AdDecode>& decode : decodes_) {
         largest = std::max(largest, decode->bytes());
+        underWay += decode->done() ? 0 : 1;
+    }
     const auto fits = [&] {
         return decodes_.size() + std::size_t(incoming) <= Capacity &&
-               heldLocked() + incoming * largest <= byteCapacity_;
+               heldLocked() + underWay * largest <= byteCapacity_;
     };
     // Forgetting a decode someone still holds (the ad on view, one running on a worker) frees nothing.
     for (auto it = decodes_.begin(); it != decodes_.end() && !fits();)
-        it = it->use_count() == 1 ? decodes_.erase(it) : std::next(it);
+        it = it->use_count() == 1 && (*it)->done() ? decodes_.erase(it) : std::next(it);
 }
 
 void PreparedAds::keepOnly(const QString& path) {

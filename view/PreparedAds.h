@@ -74,8 +74,8 @@ private:
     };
     Found find(const QString& path, QSize atLeast);
     bool stillFits(AdDecode& decode, QSize atLeast) const;
-    // Forgets the least recently used decodes no one else holds until the bounds hold, with room for
-    // `incoming` more decodes of the size of the largest one held.
+    // Forgets the least recently used finished decodes no one else holds until the bounds hold, with
+    // room for the decodes under way and `incoming` more, each of the size of the largest one held.
     void makeRoom(int incoming);
     qint64 heldLocked() const;
 
