@@ -127,14 +127,30 @@ void AdStepping::prepareNeighbours() {
         present[std::size_t(n)] = folder.mayHold(n);
     const int adNumber = shown.AdNumber;
     const int adCount = shown.AdCount;
-    auto search = [=](auto searchAds) -> ShownAdModel::AheadSearch {
+    // Searches `depth` ads deep, stopping where it started. Decodes for the stretched views are small, and
+    // a key held down steps faster than one decode follows another after each step: the way the user is
+    // going gets two, so that the decoding ahead keeps a lead.
+    auto search = [=](auto searchAds, int depth) -> ShownAdModel::AheadSearch {
         return [=](const std::function<bool(const QString&)>& decoded) {
-            searchAds(adNumber, adCount,
-                      [&](int n) { return present[std::size_t(n)] && decoded(adPath(base, n)); });
+            int from = adNumber;
+            for (int i = 0; i < depth; ++i) {
+                const catalog::StepResult found = searchAds(from, adCount, [&](int n) {
+                    return present[std::size_t(n)] && decoded(adPath(base, n));
+                });
+                if (!found.found || found.adNumber == adNumber)
+                    return;
+                from = found.adNumber;
+            }
         };
     };
-    model_.prepareAhead(ShownAdModel::Ahead::Neighbours,
-                        {search(catalog::searchNextAd), search(catalog::searchPreviousAd)});
+    const int lead = model_.neededSize().isValid() ? 2 : 1;
+    const ShownAdModel::AheadSearch forward =
+        search(catalog::searchNextAd, lastDirection_ == Direction::Forward ? lead : 1);
+    const ShownAdModel::AheadSearch backward =
+        search(catalog::searchPreviousAd, lastDirection_ == Direction::Backward ? lead : 1);
+    model_.prepareAhead(ShownAdModel::Ahead::Neighbours, lastDirection_ == Direction::Forward
+                                                             ? std::vector{forward, backward}
+                                                             : std::vector{backward, forward});
 }
 
 } // namespace view

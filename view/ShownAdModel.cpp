@@ -61,15 +61,16 @@ void ShownAdModel::startFullDecode(const QByteArray& jpeg) {
     auto full = std::make_shared<FullDecode>(jpeg, decoder_);
     fullDecode_ = full;
     fullWorker_.post(std::make_shared<Task>([this, full] {
-        full->task.run();
-        QMetaObject::invokeMethod(
-            this,
-            [this, full] {
-                if (full == fullDecode_)
-                    takeFullPicture();
-            },
-            Qt::QueuedConnection);
-    }));
+                         full->task.run();
+                         QMetaObject::invokeMethod(
+                             this,
+                             [this, full] {
+                                 if (full == fullDecode_)
+                                     takeFullPicture();
+                             },
+                             Qt::QueuedConnection);
+                     }),
+                     FullDecodeDelay);
 }
 
 void ShownAdModel::takeFullPicture() {
