@@ -41,8 +41,9 @@ Program::Program(platform::Services& services, QStringList arguments, view::AdDe
     auto* display = new view::AdDisplay(window, state_.shown, state_.catalog, state_.location, state_.report,
                                         s.messageBoxes, s.programExit, s.cursor, s.fileLister, *shownAd_,
                                         *stepping, this);
-    new view::YearsAhead(window, state_.catalog, state_.location, *shownAd_, this);
+    auto* yearsAhead = new view::YearsAhead(window, state_.catalog, state_.location, *shownAd_, this);
     connect(years, &view::YearSelection::categoryChosen, display, &view::AdDisplay::ShowYearAd);
+    connect(years, &view::YearSelection::categoryChosen, yearsAhead, &view::YearsAhead::readCategoryAhead);
     new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *years, this);
     new view::ZoomScrolling(window, this);
     new view::ZoomHandling(window, this);

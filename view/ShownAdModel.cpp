@@ -4,6 +4,8 @@
 
 #include <QMetaObject>
 
+#include <thread>
+
 namespace view {
 
 // The full picture of one ad, decoded from the bytes already read for its reduced picture.
@@ -25,8 +27,8 @@ ShownAdModel::ShownAdModel(const platform::Files& files, platform::BusyCursor& c
 
 ShownAdModel::~ShownAdModel() {
     fullWorker_.dropPending();
-    neighboursWorker_.dropPending();
-    yearsWorker_.dropPending();
+    for (Lane& ahead : lanes_)
+        ahead.worker.dropPending();
 }
 
 QString ShownAdModel::path() const {
@@ -38,7 +40,9 @@ QSize ShownAdModel::fullSize() const {
 }
 
 bool ShownAdModel::show(const QString& path) {
+    showing_ = true;
     std::shared_ptr<AdDecode> decode = prepared_.decoded(path, neededSize_);
+    showing_ = false;
     const DecodedAd& decoded = decode->result();
     if (!decoded.ad.ok())
         return false;
@@ -116,28 +120,42 @@ QImage ShownAdModel::pictureFor(QSize viewSize) {
 }
 
 void ShownAdModel::prepareAhead(Ahead kind, std::vector<AheadSearch> searches) {
-    Worker& worker = kind == Ahead::Neighbours ? neighboursWorker_ : yearsWorker_;
-    std::atomic<int>& generation = kind == Ahead::Neighbours ? neighboursGeneration_ : yearsGeneration_;
+    Lane& ahead = lane(kind);
     cancelAhead(kind);
-    const int current = generation;
+    const int current = ahead.generation;
     for (AheadSearch& search : searches) {
         ++pendingAhead_;
         const QSize needed = neededSize_;
-        worker.post(std::make_shared<Task>([this, needed, current, &generation, search = std::move(search)] {
-            search([this, needed, current, &generation](const QString& path) {
-                return generation != current || prepared_.decoded(path, needed)->result().ad.ok();
-            });
-            QMetaObject::invokeMethod(
-                this, [this] { aheadSearchEnded(); }, Qt::QueuedConnection);
-        }));
+        ahead.worker.post(
+            std::make_shared<Task>([this, kind, needed, current, &ahead, search = std::move(search)] {
+                search([&](const QString& path) {
+                    if (kind == Ahead::Disc)
+                        return readWhenIdle(path, current);
+                    return ahead.generation != current || prepared_.decoded(path, needed)->result().ad.ok();
+                });
+                QMetaObject::invokeMethod(
+                    this, [this] { aheadSearchEnded(); }, Qt::QueuedConnection);
+            }));
     }
 }
 
+bool ShownAdModel::working() const {
+    return showing_ || !fullWorker_.idle() || !lanes_[std::size_t(Ahead::Neighbours)].worker.idle() ||
+           !lanes_[std::size_t(Ahead::Years)].worker.idle();
+}
+
+bool ShownAdModel::readWhenIdle(const QString& path, int generation) {
+    const std::atomic<int>& current = lane(Ahead::Disc).generation;
+    while (working() && current == generation)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return current != generation || files_.readAll(path, AdFileByteLimit).status.ok;
+}
+
 void ShownAdModel::cancelAhead(Ahead kind) {
-    Worker& worker = kind == Ahead::Neighbours ? neighboursWorker_ : yearsWorker_;
-    pendingAhead_ -= worker.dropPending();
+    Lane& ahead = lane(kind);
+    pendingAhead_ -= ahead.worker.dropPending();
     // Searches already running learn that newer work has come and stop at their next file.
-    ++(kind == Ahead::Neighbours ? neighboursGeneration_ : yearsGeneration_);
+    ++ahead.generation;
 }
 
 void ShownAdModel::aheadSearchEnded() {

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
 #include <atomic>
 #include <chrono>
 
@@ -40,7 +41,11 @@ public:
     static constexpr std::chrono::milliseconds FullDecodeDelay{120};
 
     using AheadSearch = std::function<void(const std::function<bool(const QString& path)>& decoded)>;
-    enum class Ahead { Neighbours, Years };
+    // Neighbours and Years decode what they find into the store. Disc only reads the files, so that the
+    // system keeps their bytes in memory and a later display reads none from a slow drive; it reads only
+    // while the model has nothing else under way, so it never holds up what the user asks for but for
+    // the one file being read.
+    enum class Ahead { Neighbours, Years, Disc };
 
     ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, AdDecoder decoder,
                  QObject* parent = nullptr);
@@ -87,6 +92,9 @@ private:
     void takeFullPicture();
     void fullPictureFrom(const AdPicture& ad);
     void cancelAhead(Ahead kind);
+    // True while the model reads or decodes for the window or ahead of it; safe on any thread.
+    bool working() const;
+    bool readWhenIdle(const QString& path, int generation);
     void aheadSearchEnded();
 
     const platform::Files& files_;
@@ -99,12 +107,18 @@ private:
     QImage full_;
     std::shared_ptr<FullDecode> fullDecode_;
     int pendingAhead_ = 0;
-    std::atomic<int> neighboursGeneration_{0};
-    std::atomic<int> yearsGeneration_{0};
+    std::atomic<bool> showing_{false};
+    // One worker for each kind of work ahead, and the generation of that work: newer work stops a search.
+    struct Lane {
+        explicit Lane(Worker::Urgency urgency) : worker(urgency) {}
+        Worker worker;
+        std::atomic<int> generation{0};
+    };
+    Lane& lane(Ahead kind) { return lanes_[std::size_t(kind)]; }
     // Declared last, so that their threads end before anything they use goes away.
     Worker fullWorker_;
-    Worker neighboursWorker_{Worker::Urgency::Ahead};
-    Worker yearsWorker_{Worker::Urgency::Ahead};
+    std::array<Lane, 3> lanes_{Lane(Worker::Urgency::Ahead), Lane(Worker::Urgency::Ahead),
+                               Lane(Worker::Urgency::Ahead)};
 };
 
 } // namespace view
