@@ -2,13 +2,16 @@
 
 #include "platform/DiskFiles.h"
 
+#include <QSet>
+
 #include <atomic>
 #include <chrono>
 #include <mutex>
 
-// A 52-speed CD drive as the viewer meets it, once switched on: every read of a file first seeks and then
-// transfers at the drive's rate, one read at a time, and nothing is cached, as on a disc read for the first
-// time. Looking at a file's size and time costs nothing (the drive's folders are in memory once listed).
+// A 52-speed CD drive as the viewer meets it, once switched on: a read of a file first seeks and then
+// transfers at the drive's rate, one read at a time. As the system's page cache does, a file read once
+// is read from memory afterwards, until the cache is dropped. Looking at a file's size and time costs
+// nothing (the drive's folders are in memory once listed).
 class SlowDisc : public platform::DiskFiles {
 public:
     static constexpr std::chrono::milliseconds Seek{80};
@@ -17,9 +20,12 @@ public:
     using DiskFiles::DiskFiles;
 
     void setSlow(bool slow) { slow_ = slow; }
+    void dropCache();
     platform::ReadResult readAll(const QString& path, qint64 byteLimit) const override;
 
 private:
     std::atomic<bool> slow_{false};
     mutable std::mutex head_; // the drive reads one file at a time
+    mutable std::mutex cacheMutex_;
+    mutable QSet<QString> cached_;
 };
