@@ -39,4 +39,26 @@ ReplacementResult ScriptedFreeSpaceFiles::openReplacement(const QString& path) c
     return result;
 }
 
+void ScriptedFreeSpaceFiles::failReads(const QString& path, int times) {
+    std::lock_guard lock(readsMutex_);
+    failingReads_[path] = times;
+}
+
+ReadResult ScriptedFreeSpaceFiles::readAll(const QString& path, qint64 byteLimit) const {
+    {
+        std::lock_guard lock(readsMutex_);
+        ++reads_[path];
+        if (int& failing = failingReads_[path]; failing > 0) {
+            --failing;
+            return {FileStatus::failure(QStringLiteral("Input/output error")), {}};
+        }
+    }
+    return DiskFiles::readAll(path, byteLimit);
+}
+
+int ScriptedFreeSpaceFiles::readsOf(const QString& path) const {
+    std::lock_guard lock(readsMutex_);
+    return reads_.value(path);
+}
+
 } // namespace platform
