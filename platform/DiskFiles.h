@@ -17,7 +17,8 @@ public:
     OpenResult openWrite(const QString& path) const override;
     ReplacementResult openReplacement(const QString& path) const override;
     FileStatus remove(const QString& path) const override;
-    FileStatus removeMatching(const QString& patternPath) const override;
+    Removal removeMatching(const QString& patternPath) const override;
+    FileStatus syncFolder(const QString& path) const override;
     FileStatus createFolder(const QString& path) const override;
     FileStatus removeFolder(const QString& path) const override;
     FreeSpace freeSpace(const QString& folder) const override;
