@@ -1,8 +1,8 @@
 #include "platform/DiskFiles.h"
 
+#include "platform/BoundedReadDevice.h"
 #include "platform/DiscImage.h"
 #include "platform/DiskReplacementFile.h"
-#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,7 +50,8 @@ OpenResult open(const std::optional<QString>& native, const QString& path, QIODe
 
 } // namespace
 
-DiskFiles::DiskFiles(const PathResolver& resolver) : resolver_(resolver) {}
+DiskFiles::DiskFiles(const PathResolver& resolver, std::chrono::milliseconds readBound, OpenQuery openFile)
+    : resolver_(resolver), readBound_(readBound), openFile_(std::move(openFile)) {}
 
 bool DiskFiles::exists(const QString& path) const {
     if (const auto inImage = resolver_.onImage(path))
@@ -87,13 +88,18 @@ OpenResult DiskFiles::openRead(const QString& path) const {
         const auto file = fileOn(*inImage);
         return file ? inImage->image->openRead(*file) : OpenResult{notFound(path), {}};
     }
-    const auto native = resolver_.resolve(path);
-    if (!native) {
-        OpenResult result;
-        result.status = noSuchDrive(path);
-        return result;
+    if (!PathResolver::hasDriveLetter(path)) {
+        const auto native = resolver_.resolve(path);
+        return native ? openFile_(*native) : OpenResult{noSuchDrive(path), {}};
     }
-    return openRegularFile(*native);
+    // Finding the file, opening it and every read of it run under the bound: a drive may hang at any of
+    // them. The worker gets its own copy of the resolver, as it may outlive these services.
+    return BoundedReadDevice::open(
+        [resolver = resolver_, open = openFile_, path] {
+            const auto native = resolver.resolve(path);
+            return native ? open(*native) : OpenResult{noSuchDrive(path), {}};
+        },
+        readBound_);
 }
 
 ReadResult DiskFiles::readAll(const QString& path, qint64 byteLimit) const {
