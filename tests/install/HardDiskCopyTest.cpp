@@ -64,6 +64,8 @@ private slots:
     void viewerReadsTheCopyWithoutTheDisc();
     void removalDeletesTheAdsAndCloses_data();
     void removalDeletesTheAdsAndCloses();
+    void removalDeletesNothingOutsideTheCopyAndSaysWhatIsLeft_data();
+    void removalDeletesNothingOutsideTheCopyAndSaysWhatIsLeft();
     void progressPanelLiesInsideTheWindow_data();
     void progressPanelLiesInsideTheWindow();
 
@@ -326,7 +328,7 @@ void HardDiskCopyTest::removalDeletesTheAdsAndCloses_data() {
     QTest::addColumn<QStringList>("copy");
     QTest::addColumn<QStringList>("left");
     QTest::newRow("No: nothing changes")
-        << false << QStringList{"01kxpe00.jpg"} << QStringList{"ads", "outside.jpg"};
+        << false << QStringList{"01kxpe00.jpg"} << QStringList{"ads", "ads.complete", "outside.jpg"};
     QTest::newRow("only ads: the folder goes too")
         << true << QStringList{"01kxpe00.jpg", "63KXPE00.JPG"} << QStringList{"outside.jpg"};
     QTest::newRow("other files stay, and so does the folder")
@@ -344,6 +346,7 @@ void HardDiskCopyTest::removalDeletesTheAdsAndCloses() {
         f->write(f->copyAds(name), "copy");
     // Beside the ads folder, where a name such as "a\..\..\outside.jpg" must not reach.
     f->write(f->fake.folders.localCopyFolder() + QStringLiteral("/outside.jpg"), "not an ad of the copy");
+    f->write(f->fake.folders.localCopyFolder() + QStringLiteral("/ads.complete"), "a complete copy");
     f->start();
     const QString adRoot = f->state().location.AdRoot;
     QString pointer;
@@ -380,6 +383,63 @@ void HardDiskCopyTest::removalDeletesTheAdsAndCloses() {
     QVERIFY(!f->window().isVisible() && f->fake.programExit.ended());
     QCOMPARE(f->fake.settings.writes().size(), std::size_t(4));
     QCOMPARE(f->fake.settings.writes().front().key, QStringLiteral("MainLeft"));
+}
+
+void HardDiskCopyTest::removalDeletesNothingOutsideTheCopyAndSaysWhatIsLeft_data() {
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<int>("left");
+    QTest::newRow("ads folder is a link") << "folder link"
+                                          << "The folder <ads> is a symbolic link." << 2;
+    QTest::newRow("a link among the ads") << "file link"
+                                          << "02kxpe00.jpg is not an ordinary file." << 1;
+    QTest::newRow("read-only folder")
+        << "read-only" << QString::fromLocal8Bit(std::strerror(::geteuid() == 0 ? EPERM : EACCES)) << 2;
+}
+
+void HardDiskCopyTest::removalDeletesNothingOutsideTheCopyAndSaysWhatIsLeft() {
+    QFETCH(QString, copy);
+    QFETCH(QString, reason);
+    QFETCH(int, left);
+    const QString elsewhere = f->fake.root() + QStringLiteral("/elsewhere/");
+    f->write(elsewhere + QStringLiteral("01kxpe00.jpg"), "the user's own");
+    f->write(elsewhere + QStringLiteral("53kxpe00.jpg"), "the user's own");
+    f->write(f->cdAds(QStringLiteral("01kxpe00.jpg")), "ad");
+    f->write(f->fake.folders.localCopyFolder() + QStringLiteral("/ads.complete"), "a complete copy");
+    if (copy == QLatin1String("folder link")) {
+        QVERIFY(QFile::link(elsewhere, f->copyAds().chopped(1)));
+    } else {
+        f->write(f->copyAds(QStringLiteral("01kxpe00.jpg")), "copy");
+        if (copy == QLatin1String("file link"))
+            QVERIFY(QFile::link(elsewhere + QStringLiteral("53kxpe00.jpg"), f->copyAds("02kxpe00.jpg")));
+        else
+            f->write(f->copyAds(QStringLiteral("02kxpe00.jpg")), "copy");
+    }
+    if (copy == QLatin1String("read-only") && !(setImmutable(f->copyAds(), true) || ::geteuid() != 0))
+        QSKIP("This file system cannot keep root from deleting in a folder.");
+    if (copy == QLatin1String("read-only"))
+        ::chmod(QFile::encodeName(f->copyAds()).constData(), 0555);
+    const auto writable = qScopeGuard([&] {
+        setImmutable(f->copyAds(), false);
+        ::chmod(QFile::encodeName(f->copyAds()).constData(), 0755);
+    });
+    f->start();
+    f->boxes.answer({Reply::Yes, Reply::Ok});
+    f->window().mnuRemove->trigger();
+
+    reason.replace(QStringLiteral("<ads>"), f->copyAds().chopped(1));
+    QCOMPARE(f->shown().last(),
+             QStringLiteral("Ok ! %1: %2 Ads could not be removed from your hard drive:\r\n%3\r\n\r\nThey "
+                            "are still in %4/ads.\r\n\r\nVantor Ads will now end.\r\n")
+                 .arg(Product)
+                 .arg(left)
+                 .arg(reason, f->fake.folders.localCopyFolder()));
+    QVERIFY(f->fake.programExit.ended());
+    QCOMPARE(CopyFixture::entries(elsewhere), (QStringList{"01kxpe00.jpg", "53kxpe00.jpg"}));
+    QCOMPARE(CopyFixture::read(elsewhere + QStringLiteral("53kxpe00.jpg")), QByteArray("the user's own"));
+    // What is left is no copy to read the ads from.
+    f->start();
+    QCOMPARE(f->state().location.AdRoot, QStringLiteral("D:"));
 }
 
 void HardDiskCopyTest::progressPanelLiesInsideTheWindow_data() {
