@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include <condition_variable>
+#include <csignal>
 #include <mutex>
 
 namespace Reply = platform::Reply;
@@ -61,7 +62,8 @@ private slots:
     void failureEveryFileWouldShareStopsTheCopy_data();
     void failureEveryFileWouldShareStopsTheCopy();
     void discReadWithoutAnswerFailsOnlyItsFile();
-    void copyKilledPartWayIsNoAdSource();
+    void copyEndedPartWayIsNoAdSource_data();
+    void copyEndedPartWayIsNoAdSource();
 };
 
 void InterruptedCopyTest::startTakesOnlyACompleteCopy_data() {
@@ -236,7 +238,15 @@ void InterruptedCopyTest::discReadWithoutAnswerFailsOnlyItsFile() {
     QCOMPARE(f.state().location.AdRoot, QStringLiteral("D:"));
 }
 
-void InterruptedCopyTest::copyKilledPartWayIsNoAdSource() {
+void InterruptedCopyTest::copyEndedPartWayIsNoAdSource_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("killed") << SIGKILL;
+    QTest::newRow("end of the session") << SIGTERM;
+}
+
+// The program itself, in a process of its own, ended while it copies.
+void InterruptedCopyTest::copyEndedPartWayIsNoAdSource() {
+    QFETCH(int, signal);
     CopyFixture f;
     QStringList names = f.writeDisc(Years);
     // Enough files behind the first that the copy is still running when the test sees it begin.
@@ -255,9 +265,11 @@ void InterruptedCopyTest::copyKilledPartWayIsNoAdSource() {
     program.setProcessEnvironment(environment);
     program.start(QString::fromUtf8(COPY_UNTIL_KILLED));
     QTRY_VERIFY_WITH_TIMEOUT(CopyFixture::entries(f.copyAds()).size() >= 5, 30000);
-    program.kill();
-    QVERIFY(program.waitForFinished());
-    QCOMPARE(program.exitStatus(), QProcess::CrashExit);
+    ::kill(pid_t(program.processId()), signal);
+    // The end of the session ends the program within moments, the window's place and size kept.
+    QVERIFY(program.waitForFinished(signal == SIGTERM ? 5000 : 30000));
+    QCOMPARE(program.exitStatus(), signal == SIGTERM ? QProcess::NormalExit : QProcess::CrashExit);
+    QCOMPARE(QFileInfo::exists(f.fake.root() + "/config/VantorAds/VantorAds.ini"), signal == SIGTERM);
 
     // Whole files only, the last years not reached, and no record of a complete copy.
     const QStringList copied = CopyFixture::entries(f.copyAds());
