@@ -59,7 +59,8 @@ Program::Program(platform::Services& services, QStringList arguments, view::AdDe
     new docs::HelpMenu(window, *links, this);
     new docs::AboutWindow(window, *links, this);
     new install::AdCopy(window, state_.location, state_.report, state_.catalog, state_.copy, s.messageBoxes,
-                        s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, this);
+                        s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, s.sessionEnd,
+                        this);
     new install::AdRemoval(window, state_.location, state_.report, state_.output, state_.copy, s.messageBoxes,
                            s.files, s.folders, this);
 }

@@ -19,7 +19,7 @@ public:
         const FileStatus written = file_->write(bytes.first(fits));
         if (!written.ok || fits == bytes.size())
             return written;
-        failure_ = FileStatus::failure(QStringLiteral("No space left on device"));
+        failure_ = FileStatus::noRoom(QStringLiteral("No space left on device"));
         return failure_;
     }
     FileStatus commit() override { return failure_.ok ? file_->commit() : failure_; }
