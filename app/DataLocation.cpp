@@ -7,12 +7,28 @@
 #include "platform/PathResolver.h"
 #include "state/DriveReport.h"
 
+#include <algorithm>
+#include <set>
+
 namespace app {
 namespace {
 
 bool anyListed(const catalog::FileLister& lister, const QString& pattern) {
     const catalog::Listing listing = lister.list(pattern.toStdString());
     return listing.ok && !listing.names.empty();
+}
+
+// A copy that an interrupted run, an older version or a hand left behind may lack any number of years:
+// it stands for the disc only when its copy was completed and it still holds every ad the disc lists.
+bool isCompleteCopy(const catalog::FileLister& lister, const QString& localCopy,
+                    const std::vector<std::string>& discAds) {
+    if (!anyListed(lister, localCopy + QStringLiteral("\\ads\\01*.jpg")) ||
+        lister.probe((localCopy + state::CopyCompleteRecord).toStdString()) != catalog::Presence::Present)
+        return false;
+    const catalog::Listing copy = lister.list((localCopy + QStringLiteral("\\ads\\*.jpg")).toStdString());
+    const std::set<std::string> held(copy.names.begin(), copy.names.end());
+    return copy.ok && std::all_of(discAds.begin(), discAds.end(),
+                                  [&held](const std::string& name) { return held.contains(name); });
 }
 
 // The disc image file named by the only argument, when it names an existing ordinary file; the switch and
@@ -41,17 +57,16 @@ bool LocateAdData(const QStringList& arguments, state::DataLocation& location,
     const std::optional<QString> image = discImageArgument(arguments);
     const platform::DriveTable fixedLetters = paths.drives();
     for (;;) {
-        const QString localCopy = folders.localCopyFolder();
-        if (anyListed(lister, localCopy + QStringLiteral("\\ads\\01*.jpg")))
-            location.AdRoot = localCopy;
-
         // The documents and the copy source always come from the disc, even when a local copy exists.
         const platform::DriveTable letters = drives.currentTable().value_or(fixedLetters);
         paths.setDrives(image ? letters.withImageFirst(*image) : letters);
         for (const QChar letter : DriveLetters) {
             const QString drive = QString(letter) + QLatin1Char(':');
-            if (anyListed(lister, drive + QStringLiteral("\\ads\\*.jpg"))) {
+            const catalog::Listing ads = lister.list((drive + QStringLiteral("\\ads\\*.jpg")).toStdString());
+            if (ads.ok && !ads.names.empty()) {
                 location.DocRoot = drive;
+                if (isCompleteCopy(lister, folders.localCopyFolder(), ads.names))
+                    location.AdRoot = folders.localCopyFolder();
                 break;
             }
         }

@@ -24,7 +24,8 @@ bool isProgramFolderSwitch(const QStringList& arguments);
 
 // Finds the ads and the documents at start. Each scan of the drives takes the drive letters afresh from
 // the drive source, so that a disc put in before a Retry is found; a disc image named on the command line
-// is D: ahead of them. Returns false when the user gave up
+// is D: ahead of them. The local copy supplies the ads only when it was completed and still holds every ad
+// the disc lists. Returns false when the user gave up
 // (the program has been told to end), true when both roots are set.
 bool LocateAdData(const QStringList& arguments, state::DataLocation& location,
                   const catalog::FileLister& lister, const platform::AppFolders& folders,

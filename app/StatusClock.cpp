@@ -9,10 +9,11 @@
 namespace app {
 namespace {
 
-// The first character of a format that is not part of a field: the locale's separator.
+// The first character of a format that is not part of a field: the locale's separator. Invisible format
+// characters (the right-to-left marks of Arabic formats) only steer the writing direction.
 QString separatorOf(const QString& format, QChar fallback) {
     for (const QChar c : format)
-        if (!c.isLetter() && c != u'\'' && !c.isSpace())
+        if (!c.isLetter() && c != u'\'' && !c.isSpace() && c.category() != QChar::Other_Format)
             return QString(c);
     return QString(fallback);
 }
@@ -29,7 +30,8 @@ ClockCaptions clockCaptions(const QDateTime& moment, const QLocale& locale) {
     const QDate date = moment.date();
     const QTime time = moment.time();
     const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return {locale.dayName(date.dayOfWeek(), QLocale::LongFormat),
+    // The name as a panel shows it on its own, not the form used inside a sentence.
+    return {locale.standaloneDayName(date.dayOfWeek(), QLocale::LongFormat),
             twoDigits(date.month()) + dateSeparator + twoDigits(date.day()) + dateSeparator +
                 twoDigits(date.year() % 100),
             twoDigits(hour) + timeSeparator + twoDigits(time.minute()) + timeSeparator +

@@ -1,10 +1,13 @@
 #include "install/AdCopy.h"
 
+#include "install/CloseHold.h"
+
 #include "catalog/AdFileList.h"
 #include "platform/AppFolders.h"
 #include "platform/BusyCursor.h"
 #include "platform/Files.h"
 #include "platform/Screen.h"
+#include "platform/SessionEnd.h"
 #include "state/DriveReport.h"
 #include "ui/Form1.h"
 #include "ui/SSCommand.h"
@@ -31,11 +34,13 @@ AdCopy::AdCopy(ui::Form1& window, state::DataLocation& location, state::DriveRep
                state::CatalogState& catalog, state::CopyState& copy, platform::MessageBoxes& boxes,
                platform::ProgramExit& exit, const catalog::FileLister& lister, const platform::Files& files,
                const platform::AppFolders& folders, const platform::Screen& screen,
-               platform::BusyCursor& cursor, QObject* parent)
+               platform::BusyCursor& cursor, platform::SessionEnd& sessionEnd, QObject* parent)
     : QObject(parent), window_(window), location_(location), report_(report), catalog_(catalog), copy_(copy),
       boxes_(boxes), exit_(exit), lister_(lister), files_(files), folders_(folders), screen_(screen),
       cursor_(cursor) {
     connect(window_.mnuCopy, &QAction::triggered, this, &AdCopy::copyCommand);
+    // Only a running copy looks at this; otherwise the window's own closing ends the program.
+    connect(&sessionEnd, &platform::SessionEnd::endRequested, this, [this] { sessionEnding_ = true; });
     connect(window_.cmdCancel, &ui::SSCommand::clicked, window_.pnlProgress, &QWidget::hide);
     connect(window_.cmdCopy, &ui::SSCommand::clicked, this, &AdCopy::copyAds);
 }
@@ -65,9 +70,9 @@ void AdCopy::copyCommand() {
     ui::SSPanel* panel = window_.pnlProgress;
     panel->raise();
     panel->show();
-    const double left = (screen_.widthTwips() / ui::TwipsPerPixel - panel->width()) * 0.5;
-    const double top = (screen_.heightTwips() / ui::TwipsPerPixel - panel->height()) * 0.5;
-    panel->move(qRound(left), qRound(top));
+    panel->move(progressPanelPlace(screen_.widthTwips() / ui::TwipsPerPixel,
+                                   screen_.heightTwips() / ui::TwipsPerPixel, panel->parentWidget()->size(),
+                                   panel->size()));
 }
 
 void AdCopy::showNotEnoughSpace(qint64 freeBytes) {
@@ -93,7 +98,9 @@ void AdCopy::showNotEnoughSpace(qint64 freeBytes) {
 bool AdCopy::BuildAdFileList() {
     state::DriveErrorReporter reporter(report_, boxes_, exit_);
     report_.ErrorCode = state::DiscNotFound;
-    const auto paths = catalog::buildAdFileList(location_.AdRoot.toStdString(), lister_,
+    // From the disc, whatever the viewer reads now: after an interrupted copy the copy folder holds only
+    // part of the ads, and a list made from it would never complete the copy.
+    const auto paths = catalog::buildAdFileList(location_.DocRoot.toStdString(), lister_,
                                                 [&reporter] { return reporter.ReportDriveError(); });
     if (!paths)
         return false;
@@ -107,9 +114,15 @@ bool AdCopy::BuildAdFileList() {
 void AdCopy::copyAds() {
     if (!BuildAdFileList())
         return;
+    // Destroyed last: a close that came meanwhile is carried out once the copy has ended.
+    const CloseHold hold(window_);
+    sessionEnding_ = false;
     window_.cmdCopy->setEnabled(false);
     window_.cmdCancel->setEnabled(false);
     window_.pnlProgress->show();
+    // The copy stops vouching for itself, on the disk too, before the first of its files changes.
+    files_.remove(folders_.localCopyFolder() + state::CopyCompleteRecord);
+    files_.syncFolder(folders_.localCopyFolder());
     // A folder that cannot be made shows as a failure of every file.
     files_.createFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
     if (CopyAdFiles())
@@ -125,43 +138,76 @@ bool AdCopy::CopyAdFiles() {
     std::optional<platform::BusyCursorGuard> busy(std::in_place, cursor_);
     copy_.CopyBytesLeft = CopyTotalBytes;
     const ui::WindowDisabledGuard disabled(window_);
-    QStringList failed;
-    for (int i = 0; i < catalog_.AdFileCount; ++i) {
-        const QString name = adFileName(catalog_.AdFileList[i]);
-        copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\") + name;
-        copy_.CopySource = location_.DocRoot + QStringLiteral("\\Ads\\") + name;
-        // A name that is not a plain file name could reach past the ads folders.
-        const platform::FileStatus copied =
-            isPlainFileName(name)
-                ? CopyFileWithProgress()
-                : platform::FileStatus::failure(
-                      QStringLiteral("%1 is not the name of a file in the ads folder.").arg(name));
-        if (!copied.ok) {
-            failed.append(name);
-            boxes_.show({copied.error, state::ApplicationTitle, platform::MessageButtons::Ok,
-                         platform::MessageIcon::None});
-        }
-    }
+    QList<Failure> failed = copyEachFile();
     setGauge(window_.ProgressGuage2, 100);
+    // Stopped by the end of the session: what arrived stays, but not as a copy to read the ads from.
+    if (sessionEnding_)
+        return false;
+    if (failed.isEmpty()) {
+        if (const platform::FileStatus recorded = recordCompleteCopy(); !recorded.ok)
+            failed.append({state::CopyCompleteRecord.mid(1), recorded.error});
+    }
     busy.reset();
     showCopyResult(failed);
     return failed.isEmpty();
 }
 
-platform::FileStatus AdCopy::CopyFileWithProgress() {
+QList<AdCopy::Failure> AdCopy::copyEachFile() {
+    QList<Failure> failed;
+    for (int i = 0; i < catalog_.AdFileCount && !sessionEnding_; ++i) {
+        const QString name = adFileName(catalog_.AdFileList[i]);
+        copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\") + name;
+        copy_.CopySource = location_.DocRoot + QStringLiteral("\\Ads\\") + name;
+        // A name that is not a plain file name could reach past the ads folders.
+        const FileOutcome copied =
+            isPlainFileName(name) ? CopyFileWithProgress()
+                                  : FileOutcome{platform::FileStatus::failure(QStringLiteral(
+                                                    "This is not the name of a file in the ads folder.")),
+                                                FailedAt::Source};
+        if (copied.status.ok || sessionEnding_)
+            continue;
+        failed.append({name, copied.status.error});
+        if (failsEveryFile(copied)) {
+            // One report instead of one box for every file left.
+            for (int rest = i + 1; rest < catalog_.AdFileCount; ++rest)
+                failed.append({adFileName(catalog_.AdFileList[rest]), copied.status.error});
+            break;
+        }
+        boxes_.show({copy_.CopySource + state::CrLf + state::CrLf + copied.status.error,
+                     state::ApplicationTitle, platform::MessageButtons::Ok, platform::MessageIcon::None});
+    }
+    return failed;
+}
+
+bool AdCopy::failsEveryFile(const FileOutcome& outcome) const {
+    switch (outcome.at) {
+    case FailedAt::TargetFolder:
+        return true;
+    case FailedAt::TargetWrite:
+        return outcome.status.diskFull;
+    case FailedAt::Source:
+        // One damaged file fails alone; a disc that no longer lists its ads folder fails them all.
+        return !lister_.list((location_.DocRoot + QStringLiteral("\\Ads\\*.*")).toStdString()).ok;
+    case FailedAt::Nothing:
+        break;
+    }
+    return false;
+}
+
+AdCopy::FileOutcome AdCopy::CopyFileWithProgress() {
     platform::OpenResult source = files_.openRead(copy_.CopySource);
     if (!source.status.ok)
-        return source.status;
+        return {source.status, FailedAt::Source};
     const qint64 length = source.file.size();
     // The copy takes the place of an earlier one only once it is complete.
     platform::ReplacementResult target = files_.openReplacement(copy_.CopyTarget);
     if (!target.status.ok)
-        return target.status;
+        return {target.status, FailedAt::TargetFolder};
 
     const qint64 blocks = length / CopyBlockBytes;
     for (qint64 i = 1; i <= blocks; ++i) {
         if (const platform::FileStatus read = source.file.readFully(block_); !read.ok)
-            return read;
+            return {read, FailedAt::Source};
         if (window_.Text2->text() != copy_.CopySource)
             window_.Text2->setText(copy_.CopySource);
         setGauge(window_.ProgressGuage, fileGaugeValue(i, length));
@@ -170,32 +216,55 @@ platform::FileStatus AdCopy::CopyFileWithProgress() {
         if (const platform::FileStatus written =
                 target.file->write(QByteArrayView(block_.data(), qsizetype(block_.size())));
             !written.ok)
-            return written;
+            return {written, FailedAt::TargetWrite};
         // The panel repaints and the gauges move; the disabled window lets no command start meanwhile.
         QCoreApplication::processEvents();
+        // The file half written is dropped, which leaves nothing of it behind.
+        if (sessionEnding_)
+            return {platform::FileStatus::failure(QStringLiteral("The session ended.")), FailedAt::Nothing};
     }
     setGauge(window_.ProgressGuage, 100);
 
     const std::span<char> rest(block_.data(), std::size_t(length - blocks * CopyBlockBytes));
     if (!rest.empty()) {
         if (const platform::FileStatus read = source.file.readFully(rest); !read.ok)
-            return read;
+            return {read, FailedAt::Source};
         if (const platform::FileStatus written = target.file->write(QByteArrayView(rest.data(), rest.size()));
             !written.ok)
-            return written;
+            return {written, FailedAt::TargetWrite};
     }
-    return target.file->commit();
+    return {target.file->commit(), FailedAt::TargetWrite};
 }
 
-void AdCopy::showCopyResult(const QStringList& failed) {
+platform::FileStatus AdCopy::recordCompleteCopy() {
+    // The ads' new names reach the disk before the record that vouches for them, which reaches it before
+    // the viewer turns to the copy.
+    if (const platform::FileStatus synced =
+            files_.syncFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
+        !synced.ok)
+        return synced;
+    platform::ReplacementResult record =
+        files_.openReplacement(folders_.localCopyFolder() + state::CopyCompleteRecord);
+    if (!record.status.ok)
+        return record.status;
+    const QByteArray text =
+        QStringLiteral("%1 Ads copied from the disc.\n").arg(catalog_.AdFileCount).toUtf8();
+    if (const platform::FileStatus written = record.file->write(text); !written.ok)
+        return written;
+    if (const platform::FileStatus committed = record.file->commit(); !committed.ok)
+        return committed;
+    return files_.syncFolder(folders_.localCopyFolder());
+}
+
+void AdCopy::showCopyResult(const QList<Failure>& failed) {
     if (failed.isEmpty()) {
         report_.MessageText = QStringLiteral("Ads successfully copied!") + state::CrLf;
     } else {
         report_.MessageText =
             QStringLiteral("%1 of %2 Ads could not be copied:").arg(failed.size()).arg(catalog_.AdFileCount) +
             state::CrLf + state::CrLf;
-        for (const QString& name : failed.first(std::min<qsizetype>(failed.size(), NamedFailures)))
-            report_.MessageText += name + state::CrLf;
+        for (const Failure& failure : failed.first(std::min<qsizetype>(failed.size(), NamedFailures)))
+            report_.MessageText += failure.name + QStringLiteral(": ") + failure.reason + state::CrLf;
         if (failed.size() > NamedFailures)
             report_.MessageText +=
                 QStringLiteral("and %1 more").arg(failed.size() - NamedFailures) + state::CrLf;

@@ -3,6 +3,7 @@
 #include "install/CopyFigures.h"
 #include "platform/FileHandle.h"
 
+#include <QList>
 #include <QObject>
 #include <QStringList>
 
@@ -18,6 +19,7 @@ class Files;
 class MessageBoxes;
 class ProgramExit;
 class Screen;
+class SessionEnd;
 } // namespace platform
 namespace state {
 struct CatalogState;
@@ -34,7 +36,8 @@ namespace install {
 
 // "Copy CD-ROM Ads to Hard Drive": the free-space check, the progress panel and its two buttons, and the
 // copy of every ad from the disc to the local copy folder, block by block with both gauges moving. The
-// viewer turns to the copy only when every file arrived.
+// viewer turns to the copy, now and at later starts, only when every file arrived; a request to close the
+// window waits for the end of the copy, and the end of the session stops it between two files.
 class AdCopy : public QObject {
     Q_OBJECT
 public:
@@ -42,9 +45,21 @@ public:
            state::CatalogState& catalog, state::CopyState& copy, platform::MessageBoxes& boxes,
            platform::ProgramExit& exit, const catalog::FileLister& lister, const platform::Files& files,
            const platform::AppFolders& folders, const platform::Screen& screen, platform::BusyCursor& cursor,
-           QObject* parent = nullptr);
+           platform::SessionEnd& sessionEnd, QObject* parent = nullptr);
 
 private:
+    // A file that did not arrive, and why.
+    struct Failure {
+        QString name;
+        QString reason;
+    };
+    // Where copying one file failed: the disc's side, making a file in the copy folder, or writing it.
+    enum class FailedAt { Nothing, Source, TargetFolder, TargetWrite };
+    struct FileOutcome {
+        platform::FileStatus status;
+        FailedAt at = FailedAt::Nothing;
+    };
+
     void copyCommand();
     void copyAds();
 
@@ -53,10 +68,16 @@ private:
     void showNotEnoughSpace(qint64 freeBytes);
     // False when the list could not be built and the user gave up.
     bool BuildAdFileList();
-    // True when every file of the list arrived.
+    // True when every file of the list arrived and the copy is recorded as complete.
     bool CopyAdFiles();
-    platform::FileStatus CopyFileWithProgress();
-    void showCopyResult(const QStringList& failed);
+    QList<Failure> copyEachFile();
+    FileOutcome CopyFileWithProgress();
+    // True when the failure is one every file still to come would meet: the disc gone, the disk full, or
+    // no file can be made in the copy folder.
+    bool failsEveryFile(const FileOutcome& outcome) const;
+    // Puts the record that vouches for a complete copy on the disk, after the copied files themselves.
+    platform::FileStatus recordCompleteCopy();
+    void showCopyResult(const QList<Failure>& failed);
     static void setGauge(ui::SSPanel* gauge, int value);
 
     ui::Form1& window_;
@@ -71,6 +92,7 @@ private:
     const platform::AppFolders& folders_;
     const platform::Screen& screen_;
     platform::BusyCursor& cursor_;
+    bool sessionEnding_ = false;
     std::array<char, CopyBlockBytes> block_{}; // the one buffer every block of every file passes through
 };
 

@@ -41,18 +41,29 @@ void AdRemoval::removeCommand() {
         return;
     {
         const WindowBusyGuard busy(window_);
-        // Whatever fails here (no copy, a file in use, other files left in the folder) goes unsaid.
+        // The copy stops vouching for itself first, so that whatever else fails, the next start takes it
+        // for the ads only if it is still whole.
+        files_.remove(folders_.localCopyFolder() + state::CopyCompleteRecord);
         copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\*.jpg");
-        files_.removeMatching(copy_.CopyTarget);
+        const platform::Removal removal = files_.removeMatching(copy_.CopyTarget);
         files_.removeFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
         location_.AdRoot = location_.DocRoot;
         report_.MessageText.clear();
-        for (const char* line :
-             {"All Ads Successfully Removed!", "", "You must now exit and re-enter the Vantor Ads to allow ",
-              "the software to find the ads on the cdrom drive.", ""})
-            report_.MessageText += QString::fromLatin1(line) + state::CrLf;
-        boxes_.show({report_.MessageText, state::ProductTitle, platform::MessageButtons::Ok,
-                     platform::MessageIcon::None});
+        if (removal.remaining == 0) {
+            for (const char* line : {"All Ads Successfully Removed!", "",
+                                     "You must now exit and re-enter the Vantor Ads to allow ",
+                                     "the software to find the ads on the cdrom drive.", ""})
+                report_.MessageText += QString::fromLatin1(line) + state::CrLf;
+        } else {
+            report_.MessageText =
+                QStringLiteral("%1 Ads could not be removed from your hard drive:").arg(removal.remaining) +
+                state::CrLf + removal.status.error + state::CrLf + state::CrLf +
+                QStringLiteral("They are still in %1/ads.").arg(folders_.localCopyFolder()) + state::CrLf +
+                state::CrLf + QStringLiteral("Vantor Ads will now end.") + state::CrLf;
+        }
+        boxes_.show(
+            {report_.MessageText, state::ProductTitle, platform::MessageButtons::Ok,
+             removal.remaining == 0 ? platform::MessageIcon::None : platform::MessageIcon::Exclamation});
     }
     // The window's own closing keeps its place and size, shows the task bar and ends the program.
     window_.close();

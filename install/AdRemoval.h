@@ -19,8 +19,9 @@ class Form1;
 
 namespace install {
 
-// "Remove Ads from Hard Drive": after a Yes, deletes the ads of the local copy and its folder if nothing
-// else is left in it, says so, and closes the main window so that the next start looks for the disc.
+// "Remove Ads from Hard Drive": after a Yes, deletes the record of a complete copy, the ads of the local
+// copy (ordinary files directly in its folder only) and the folder if nothing else is left in it, says so
+// or says how many ads are left, and closes the main window so that the next start looks for the disc.
 class AdRemoval : public QObject {
     Q_OBJECT
 public:

@@ -3,7 +3,9 @@
 #include "platform/Files.h"
 
 #include <QLocale>
+#include <QRect>
 
+#include <algorithm>
 #include <cmath>
 
 namespace install {
@@ -51,6 +53,15 @@ QString adFileName(const QString& entry) {
 bool isPlainFileName(const QString& name) {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
            !name.contains(QLatin1Char('\\')) && !name.contains(QLatin1Char('/'));
+}
+
+QPoint progressPanelPlace(double screenWidthPixels, double screenHeightPixels, QSize area, QSize panel) {
+    const QPoint onScreen(qRound((screenWidthPixels - panel.width()) * 0.5),
+                          qRound((screenHeightPixels - panel.height()) * 0.5));
+    if (QRect(QPoint(), area).contains(QRect(onScreen, panel)))
+        return onScreen;
+    return {std::max(0, (area.width() - panel.width()) / 2),
+            std::max(0, (area.height() - panel.height()) / 2)};
 }
 
 } // namespace install

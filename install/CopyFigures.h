@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <QPoint>
+#include <QSize>
+
 namespace platform {
 struct FreeSpace;
 }
@@ -31,5 +34,10 @@ QString adFileName(const QString& entry);
 // True for a name that can only stand for a file of the ads folder itself: no folder separator of the
 // program's paths or of the system, and neither "." nor "..".
 bool isPlainFileName(const QString& name);
+
+// Where the progress panel goes in an area (the main window's inside) of the given size: centred on the
+// screen, as it always was, when that puts it wholly inside the area; otherwise centred on the area, so that
+// its buttons can always be reached.
+QPoint progressPanelPlace(double screenWidthPixels, double screenHeightPixels, QSize area, QSize panel);
 
 } // namespace install

@@ -1,22 +1,28 @@
 #include "platform/DiskFiles.h"
 
+#include "platform/BoundedReadDevice.h"
 #include "platform/DiscImage.h"
 #include "platform/DiskReplacementFile.h"
-#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
 
 FileStatus noSuchDrive(const QString& path) {
     return FileStatus::failure(QStringLiteral("The drive of %1 holds no folder.").arg(path));
+}
+
+FileStatus systemError(int error) {
+    return FileStatus::failure(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 FileStatus notFound(const QString& path) {
@@ -44,7 +50,8 @@ OpenResult open(const std::optional<QString>& native, const QString& path, QIODe
 
 } // namespace
 
-DiskFiles::DiskFiles(const PathResolver& resolver) : resolver_(resolver) {}
+DiskFiles::DiskFiles(const PathResolver& resolver, std::chrono::milliseconds readBound, OpenQuery openFile)
+    : resolver_(resolver), readBound_(readBound), openFile_(std::move(openFile)) {}
 
 bool DiskFiles::exists(const QString& path) const {
     if (const auto inImage = resolver_.onImage(path))
@@ -81,13 +88,18 @@ OpenResult DiskFiles::openRead(const QString& path) const {
         const auto file = fileOn(*inImage);
         return file ? inImage->image->openRead(*file) : OpenResult{notFound(path), {}};
     }
-    const auto native = resolver_.resolve(path);
-    if (!native) {
-        OpenResult result;
-        result.status = noSuchDrive(path);
-        return result;
+    if (!PathResolver::hasDriveLetter(path)) {
+        const auto native = resolver_.resolve(path);
+        return native ? openFile_(*native) : OpenResult{noSuchDrive(path), {}};
     }
-    return openRegularFile(*native);
+    // Finding the file, opening it and every read of it run under the bound: a drive may hang at any of
+    // them. The worker gets its own copy of the resolver, as it may outlive these services.
+    return BoundedReadDevice::open(
+        [resolver = resolver_, open = openFile_, path] {
+            const auto native = resolver.resolve(path);
+            return native ? open(*native) : OpenResult{noSuchDrive(path), {}};
+        },
+        readBound_);
 }
 
 ReadResult DiskFiles::readAll(const QString& path, qint64 byteLimit) const {
@@ -150,24 +162,63 @@ FileStatus DiskFiles::remove(const QString& path) const {
     return FileStatus::success();
 }
 
-FileStatus DiskFiles::removeMatching(const QString& patternPath) const {
+Removal DiskFiles::removeMatching(const QString& patternPath) const {
+    Removal removal;
     const FolderListing listing = resolver_.list(patternPath);
-    if (!listing.ok)
-        return FileStatus::failure(listing.error);
+    if (!listing.ok) {
+        removal.status = FileStatus::failure(listing.error);
+        return removal;
+    }
+    removal.remaining = int(listing.names.size());
     const qsizetype lastSeparator = std::max(patternPath.lastIndexOf(u'\\'), patternPath.lastIndexOf(u'/'));
     const auto folder =
         resolver_.resolve(lastSeparator >= 0 ? patternPath.first(lastSeparator + 1) : QString());
-    if (!folder)
-        return noSuchDrive(patternPath);
-    // A listed name is joined to the folder natively, never read as a path text: a name such as
-    // "..\x.jpg" is one file of this folder, not a way out of it.
-    FileStatus status;
-    for (const QString& name : listing.names) {
-        QFile file(QDir(*folder).filePath(name));
-        if (!file.remove() && status.ok)
-            status = FileStatus::failure(file.errorString());
+    if (!folder) {
+        removal.status = noSuchDrive(patternPath);
+        return removal;
     }
-    return status;
+    // Every name is taken relative to the folder opened once, without following a link to it; a listed
+    // name is never read as a path text, so "..\x.jpg" is one file of this folder, not a way out of it.
+    const int opened =
+        ::open(QFile::encodeName(*folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (opened < 0) {
+        const int error = errno;
+        struct stat info {};
+        const bool link =
+            ::lstat(QFile::encodeName(*folder).constData(), &info) == 0 && S_ISLNK(info.st_mode);
+        removal.status =
+            link ? FileStatus::failure(QStringLiteral("The folder %1 is a symbolic link.").arg(*folder))
+                 : systemError(error);
+        return removal;
+    }
+    for (const QString& name : listing.names) {
+        const QByteArray entry = QFile::encodeName(name);
+        struct stat info {};
+        if (::fstatat(opened, entry.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode)) {
+            if (removal.status.ok)
+                removal.status = FileStatus::failure(QStringLiteral("%1 is not an ordinary file.").arg(name));
+            continue;
+        }
+        if (::unlinkat(opened, entry.constData(), 0) == 0)
+            --removal.remaining;
+        else if (removal.status.ok)
+            removal.status = systemError(errno);
+    }
+    ::close(opened);
+    return removal;
+}
+
+FileStatus DiskFiles::syncFolder(const QString& path) const {
+    const auto native = resolver_.resolve(path);
+    if (!native)
+        return noSuchDrive(path);
+    const int opened = ::open(QFile::encodeName(*native).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (opened < 0)
+        return systemError(errno);
+    const bool synced = ::fsync(opened) == 0;
+    const int error = errno;
+    ::close(opened);
+    return synced ? FileStatus::success() : systemError(error);
 }
 
 FileStatus DiskFiles::createFolder(const QString& path) const {

@@ -15,7 +15,8 @@ namespace {
 constexpr int NameAttempts = 100;
 
 FileStatus systemFailure(int error) {
-    return FileStatus::failure(QString::fromLocal8Bit(std::strerror(error)));
+    const QString text = QString::fromLocal8Bit(std::strerror(error));
+    return error == ENOSPC || error == EDQUOT ? FileStatus::noRoom(text) : FileStatus::failure(text);
 }
 
 // A hidden name beside the target that no other file is likely to have; the caller retries on a clash.

@@ -14,9 +14,12 @@ namespace platform {
 struct FileStatus {
     bool ok = true;
     QString error;
+    // The file system has no room left: every further file written there fails the same way.
+    bool diskFull = false;
 
     static FileStatus success() { return {}; }
     static FileStatus failure(QString error) { return {false, std::move(error)}; }
+    static FileStatus noRoom(QString error) { return {false, std::move(error), true}; }
 };
 
 struct ReadResult {

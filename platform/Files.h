@@ -15,6 +15,12 @@ struct FileStamp {
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
+// What removing files by a pattern did: the first failure, and how many matching names are still there.
+struct Removal {
+    FileStatus status;
+    int remaining = 0;
+};
+
 struct LengthResult {
     FileStatus status;
     qint64 bytes = 0;
@@ -55,11 +61,15 @@ public:
     virtual ReplacementResult openReplacement(const QString& path) const = 0;
     virtual FileStatus remove(const QString& path) const = 0;
     // Deletes every ordinary file matching the wildcard last component (letter case ignored), in that
-    // folder only, whatever the names hold. Goes on past files it cannot delete; the status names the
-    // first of them, or the listing failure.
-    virtual FileStatus removeMatching(const QString& patternPath) const = 0;
+    // folder only, whatever the names hold. Never works through a symbolic link: a folder that is one is
+    // refused, and a link among the files is left, so that nothing outside the folder can be deleted.
+    // Goes on past files it cannot delete; the status names the first of them, or why the folder was
+    // refused.
+    virtual Removal removeMatching(const QString& patternPath) const = 0;
     // Creates the folder and any missing folders above it; an existing folder is no error.
     virtual FileStatus createFolder(const QString& path) const = 0;
+    // Forces the folder's entries (files made, renamed or deleted in it) to the disk.
+    virtual FileStatus syncFolder(const QString& path) const = 0;
     // Removes the folder only if it is empty.
     virtual FileStatus removeFolder(const QString& path) const = 0;
     // The free space of the file system that holds the folder, or would hold it once created.

@@ -49,10 +49,15 @@ std::optional<QString> PathResolver::resolve(const QString& pathText) const {
             return std::nullopt;
         current = *folder;
         rest = rest.sliced(2);
-    } else if (pathText.startsWith(u'/') || pathText.startsWith(u'\\')) {
-        current = QStringLiteral("/");
     } else {
-        current = QDir::currentPath();
+        // A native folder the text starts with (the user's data folder, the program's folder) is the
+        // user's own and is taken exactly as spelled; only the folders and names the program adds after
+        // it, as on the disc, may differ in letter case.
+        const qsizetype programPart = pathText.indexOf(u'\\');
+        const QString native = programPart < 0 ? pathText : pathText.first(programPart);
+        current = QDir::cleanPath(
+            QDir(QDir::currentPath()).absoluteFilePath(native.isEmpty() ? QStringLiteral("/") : native));
+        rest = programPart < 0 ? QStringView() : rest.sliced(programPart);
     }
 
     bool folderExists = true;

@@ -27,7 +27,9 @@ struct ImagePath {
 // Turns the program's path texts ("E:\ads\63kxpe00.jpg", "/home/u/.local/share/VantorAds\ads\") into
 // native paths. A leading drive letter stands for the folder the drive table gives it; backslashes
 // separate components; a component that does not exist with its exact spelling is looked up without
-// regard to letter case, because a CD mounted on Linux often shows its names in upper case. A letter may
+// regard to letter case, because a CD mounted on Linux often shows its names in upper case. A native
+// folder at the start of a text ("/home/u/.local/share/VantorAds\ads\") is used exactly as spelled: only
+// what follows its first backslash is looked up so. A letter may
 // also stand for a disc image file, whose paths have no native path but lead into the image.
 // Copies are cheap and may be handed to another thread; they share the images they have opened.
 class PathResolver {

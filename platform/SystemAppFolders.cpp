@@ -1,8 +1,8 @@
 #include "platform/AppFolders.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace platform {
 
@@ -15,8 +15,12 @@ QString SystemAppFolders::executableName() const {
 }
 
 QString SystemAppFolders::localCopyFolder() const {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/VantorAds");
+    // A relative XDG_DATA_HOME is invalid and is ignored, so that the copy never depends on the folder
+    // the program was started in.
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString base = QDir::isAbsolutePath(data) ? QDir::cleanPath(data)
+                                                    : QDir::homePath() + QStringLiteral("/.local/share");
+    return base + QStringLiteral("/VantorAds");
 }
 
 } // namespace platform

@@ -27,22 +27,23 @@
 
 namespace program {
 
-Program::Program(platform::Services& services, QStringList arguments)
+Program::Program(platform::Services& services, QStringList arguments, view::AdDecoder decoder)
     : services_(services), mainWindow_(std::make_unique<ui::Form1>()), splash_(std::make_unique<ui::Form2>()),
       startUp_(
           std::make_unique<app::StartUp>(services, state_, *splash_, *mainWindow_, std::move(arguments))) {
     ui::Form1& window = *mainWindow_;
     platform::Services& s = services_;
     auto* years = new view::YearSelection(window, state_.catalog, state_.location, s.fileLister, this);
-    shownAd_ = new view::ShownAdModel(s.files, s.cursor, this);
+    shownAd_ = new view::ShownAdModel(s.files, s.cursor, std::move(decoder), this);
     new view::ShownAdViews(window, *shownAd_, this);
     auto* stepping =
         new view::AdStepping(window, state_.shown, state_.catalog, s.cursor, s.fileLister, *shownAd_, this);
     auto* display = new view::AdDisplay(window, state_.shown, state_.catalog, state_.location, state_.report,
                                         s.messageBoxes, s.programExit, s.cursor, s.fileLister, *shownAd_,
                                         *stepping, this);
-    new view::YearsAhead(window, state_.catalog, state_.location, *shownAd_, this);
+    auto* yearsAhead = new view::YearsAhead(window, state_.catalog, state_.location, *shownAd_, this);
     connect(years, &view::YearSelection::categoryChosen, display, &view::AdDisplay::ShowYearAd);
+    connect(years, &view::YearSelection::categoryChosen, yearsAhead, &view::YearsAhead::readCategoryAhead);
     new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *years, this);
     new view::ZoomScrolling(window, this);
     new view::ZoomHandling(window, this);
@@ -58,7 +59,8 @@ Program::Program(platform::Services& services, QStringList arguments)
     new docs::HelpMenu(window, *links, this);
     new docs::AboutWindow(window, *links, this);
     new install::AdCopy(window, state_.location, state_.report, state_.catalog, state_.copy, s.messageBoxes,
-                        s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, this);
+                        s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, s.sessionEnd,
+                        this);
     new install::AdRemoval(window, state_.location, state_.report, state_.output, state_.copy, s.messageBoxes,
                            s.files, s.folders, this);
 }

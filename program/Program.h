@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/ProgramState.h"
+#include "view/AdDecoder.h"
 
 #include <QObject>
 #include <QStringList>
@@ -28,7 +29,8 @@ namespace program {
 class Program : public QObject {
     Q_OBJECT
 public:
-    Program(platform::Services& services, QStringList arguments);
+    Program(platform::Services& services, QStringList arguments,
+            view::AdDecoder decoder = view::decodeAdPicture);
     ~Program() override;
 
     void start();

@@ -73,5 +73,8 @@ inline const QString ProductTitle = QStringLiteral("Vantor Ads - The Marketing o
 inline const QString ColonTitle = QStringLiteral("Vantor Ads: The Marketing of Roadmark");
 inline const QString ApplicationTitle = QStringLiteral("VantorAds");
 inline const QString CrLf = QStringLiteral("\r\n");
+// Written beside the local copy's "\ads\" folder, after every ad of the disc is in it and on the disk; the
+// start takes the local copy for the ads only while this file is there.
+inline const QString CopyCompleteRecord = QStringLiteral("\\ads.complete");
 
 } // namespace state

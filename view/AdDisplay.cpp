@@ -40,6 +40,7 @@ AdDisplay::AdDisplay(ui::Form1& window, state::ShownAd& shown, const state::Cata
       stepping_(stepping) {
     connect(&window_, &ui::Form1::yearClicked, this, &AdDisplay::ShowYearAd);
     connect(&window_, &ui::Form1::yearKeyDown, this, &AdDisplay::yearKeyDown);
+    connect(&model_, &ShownAdModel::fullPictureFailed, this, &AdDisplay::fullPictureFailed);
 }
 
 void AdDisplay::yearKeyDown(int b, int keyCode) {
@@ -97,20 +98,33 @@ void AdDisplay::ShowYearAd(int b) {
         }
     }
     // The report is asked with the arrow pointer and the window enabled: the user has to answer it.
-    if (!loaded) {
-        // Without its first ad the year offers nothing to step through, whatever the last year had.
-        shown.AdCount = 0;
-        state::DriveErrorReporter reporter(report_, boxes_, exit_);
-        if (!reporter.ReportDriveError())
-            return;
-    }
+    if (!loaded && !reportFailedLoad())
+        return;
     finish(b);
+}
+
+bool AdDisplay::reportFailedLoad() {
+    // Without its first ad the year offers nothing to step through, whatever the last year had.
+    shown_.AdCount = 0;
+    state::DriveErrorReporter reporter(report_, boxes_, exit_);
+    return reporter.ReportDriveError();
+}
+
+void AdDisplay::fullPictureFailed() {
+    if (model_.showings() != displayShowing_)
+        return;
+    displayShowing_ = -1;
+    window_.SpinButton1->hide();
+    window_.Text1->hide();
+    report_.ErrorCode = state::DiscLost;
+    reportFailedLoad();
 }
 
 bool AdDisplay::loadFirstAd() {
     const ui::WindowDisabledGuard disabled(window_);
     if (!model_.show(shown_.DocumentTitle))
         return false;
+    displayShowing_ = model_.showings();
     setScrollMaxima(window_);
     // What was decoded ahead belonged to another year or category.
     model_.dropPrepared();

@@ -44,6 +44,11 @@ private:
     // Loads the year's first ad into the views; false when it could not be read.
     bool loadFirstAd();
     void prepareSteppingControls(const QString& caption);
+    // The failure path of a display, for a first ad shown from its reduced picture whose full picture
+    // could not be decoded: the year did not load after all.
+    void fullPictureFailed();
+    // Reports the lost data; false when the user chose Cancel and the program ends.
+    bool reportFailedLoad();
     void finish(int b);
 
     ui::Form1& window_;
@@ -57,6 +62,7 @@ private:
     const catalog::FileLister& lister_;
     ShownAdModel& model_;
     AdStepping& stepping_;
+    int displayShowing_ = -1; // the model's showing that the last year display put on view
 };
 
 } // namespace view

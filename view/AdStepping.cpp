@@ -56,6 +56,7 @@ AdStepping::AdStepping(ui::Form1& window, state::ShownAd& shown, const state::Ca
       model_(model) {
     connect(window_.SpinButton1, &ui::SpinButton::spinDown, this, &AdStepping::ShowPreviousAd);
     connect(window_.SpinButton1, &ui::SpinButton::spinUp, this, &AdStepping::ShowNextAd);
+    connect(&model_, &ShownAdModel::fullPictureFailed, this, &AdStepping::fullPictureFailed);
 }
 
 void AdStepping::ShowNextAd() {
@@ -67,36 +68,49 @@ void AdStepping::ShowPreviousAd() {
 }
 
 void AdStepping::step(Direction direction) {
-    state::ShownAd& shown = shown_;
-    if (shown.AdCount == 1) {
-        FocusNextYearButton(window_, catalog_.CategoryKey, shown.ShownYearButton);
+    if (shown_.AdCount == 1) {
+        FocusNextYearButton(window_, catalog_.CategoryKey, shown_.ShownYearButton);
         return;
     }
-
-    catalog::StepResult result{};
-    {
-        platform::BusyCursorGuard busy(cursor_);
-        // The first ad's path, not DocumentTitle: a document opened since may have replaced that.
-        const std::string base = catalog::stepBaseOf(shown.FirstAdPath.toStdString());
-        const YearFolder folder(base, lister_);
-        // A number that fails to load leaves the ad on view as it was.
-        const catalog::AdProbe probe = [&](int adNumber) {
-            return folder.mayHold(adNumber) && model_.show(adPath(base, adNumber));
-        };
-        result = direction == Direction::Forward
-                     ? catalog::searchNextAd(shown.AdNumber, shown.AdCount, probe)
-                     : catalog::searchPreviousAd(shown.AdNumber, shown.AdCount, probe);
-        shown.AdNumber = result.adNumber;
-        if (!result.found)
-            return;
-
-        window_.Text1->setText(QString::fromStdString(catalog::counterText(shown.AdNumber, shown.AdCount)));
-        setScrollMaxima(window_);
-        window_.VScr->setValue(0);
-        window_.HScroll1->setValue(0);
-    }
-    FocusNextYearButton(window_, catalog_.CategoryKey, shown.ShownYearButton);
+    if (!showFound(direction))
+        return;
+    FocusNextYearButton(window_, catalog_.CategoryKey, shown_.ShownYearButton);
     prepareNeighbours();
+}
+
+bool AdStepping::showFound(Direction direction) {
+    state::ShownAd& shown = shown_;
+    platform::BusyCursorGuard busy(cursor_);
+    // The first ad's path, not DocumentTitle: a document opened since may have replaced that.
+    const std::string base = catalog::stepBaseOf(shown.FirstAdPath.toStdString());
+    const YearFolder folder(base, lister_);
+    // A number that fails to load leaves the ad on view as it was.
+    const catalog::AdProbe probe = [&](int adNumber) {
+        return folder.mayHold(adNumber) && model_.show(adPath(base, adNumber));
+    };
+    const catalog::StepResult result = direction == Direction::Forward
+                                           ? catalog::searchNextAd(shown.AdNumber, shown.AdCount, probe)
+                                           : catalog::searchPreviousAd(shown.AdNumber, shown.AdCount, probe);
+    shown.AdNumber = result.adNumber;
+    lastDirection_ = direction;
+    // Ad number 0 counts as found whatever its load gave, so a failure of it is never stepped past.
+    stepShowing_ = result.found && result.adNumber != 0 ? model_.showings() : -1;
+    if (!result.found)
+        return false;
+
+    window_.Text1->setText(QString::fromStdString(catalog::counterText(shown.AdNumber, shown.AdCount)));
+    setScrollMaxima(window_);
+    window_.VScr->setValue(0);
+    window_.HScroll1->setValue(0);
+    return true;
+}
+
+void AdStepping::fullPictureFailed() {
+    if (model_.showings() != stepShowing_)
+        return;
+    // As if the load had failed during the step: the search goes on from the ad that failed.
+    if (showFound(lastDirection_))
+        prepareNeighbours();
 }
 
 void AdStepping::prepareNeighbours() {
@@ -113,14 +127,30 @@ void AdStepping::prepareNeighbours() {
         present[std::size_t(n)] = folder.mayHold(n);
     const int adNumber = shown.AdNumber;
     const int adCount = shown.AdCount;
-    auto search = [=](auto searchAds) -> ShownAdModel::AheadSearch {
+    // Searches `depth` ads deep, stopping where it started. Decodes for the stretched views are small, and
+    // a key held down steps faster than one decode follows another after each step: the way the user is
+    // going gets two, so that the decoding ahead keeps a lead.
+    auto search = [=](auto searchAds, int depth) -> ShownAdModel::AheadSearch {
         return [=](const std::function<bool(const QString&)>& decoded) {
-            searchAds(adNumber, adCount,
-                      [&](int n) { return present[std::size_t(n)] && decoded(adPath(base, n)); });
+            int from = adNumber;
+            for (int i = 0; i < depth; ++i) {
+                const catalog::StepResult found = searchAds(from, adCount, [&](int n) {
+                    return present[std::size_t(n)] && decoded(adPath(base, n));
+                });
+                if (!found.found || found.adNumber == adNumber)
+                    return;
+                from = found.adNumber;
+            }
         };
     };
-    model_.prepareAhead(ShownAdModel::Ahead::Neighbours,
-                        {search(catalog::searchNextAd), search(catalog::searchPreviousAd)});
+    const int lead = model_.neededSize().isValid() ? 2 : 1;
+    const ShownAdModel::AheadSearch forward =
+        search(catalog::searchNextAd, lastDirection_ == Direction::Forward ? lead : 1);
+    const ShownAdModel::AheadSearch backward =
+        search(catalog::searchPreviousAd, lastDirection_ == Direction::Backward ? lead : 1);
+    model_.prepareAhead(ShownAdModel::Ahead::Neighbours, lastDirection_ == Direction::Forward
+                                                             ? std::vector{forward, backward}
+                                                             : std::vector{backward, forward});
 }
 
 } // namespace view

@@ -37,6 +37,10 @@ public:
 private:
     enum class Direction { Forward, Backward };
     void step(Direction direction);
+    // Searches for the next ad that loads and shows it; false when none did.
+    bool showFound(Direction direction);
+    // The ad a step showed from its reduced picture did not load whole after all: the step goes on past it.
+    void fullPictureFailed();
 
     ui::Form1& window_;
     state::ShownAd& shown_;
@@ -44,6 +48,8 @@ private:
     platform::BusyCursor& cursor_;
     const catalog::FileLister& lister_;
     ShownAdModel& model_;
+    Direction lastDirection_ = Direction::Forward;
+    int stepShowing_ = -1; // the model's showing that the last step put on view
 };
 
 } // namespace view

@@ -37,10 +37,10 @@ Worker::~Worker() {
     thread_.join();
 }
 
-void Worker::post(std::shared_ptr<Task> task) {
+void Worker::post(std::shared_ptr<Task> task, std::chrono::milliseconds delay) {
     {
         std::lock_guard lock(mutex_);
-        queue_.push_back({std::move(task), std::chrono::steady_clock::now() + StartDelay});
+        queue_.push_back({std::move(task), std::chrono::steady_clock::now() + delay});
     }
     wake_.notify_one();
 }

@@ -44,7 +44,7 @@ public:
     Worker(const Worker&) = delete;
     Worker& operator=(const Worker&) = delete;
 
-    void post(std::shared_ptr<Task> task);
+    void post(std::shared_ptr<Task> task, std::chrono::milliseconds delay = StartDelay);
     // Returns how many tasks were dropped.
     int dropPending();
     // True when nothing is queued or running.

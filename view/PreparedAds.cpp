@@ -4,8 +4,8 @@
 
 namespace view {
 
-AdDecode::AdDecode(const platform::Files& files, QString path, QSize atLeast)
-    : path_(std::move(path)), atLeast_(atLeast), task_([this, &files] {
+AdDecode::AdDecode(const platform::Files& files, const AdDecoder& decoder, QString path, QSize atLeast)
+    : path_(std::move(path)), atLeast_(atLeast), task_([this, &files, &decoder] {
           // The stamp before the bytes: a file that changes while it is read counts as changed.
           result_.stamp = files.stamp(path_);
           platform::ReadResult read = files.readAll(path_, AdFileByteLimit);
@@ -14,8 +14,9 @@ AdDecode::AdDecode(const platform::Files& files, QString path, QSize atLeast)
               return;
           }
           result_.jpeg = std::move(read.bytes);
-          result_.ad = decodeAdPicture(result_.jpeg, atLeast_);
-          if (!result_.ad.ok())
+          result_.ad = decoder(result_.jpeg, atLeast_);
+          // Only a reduced picture has a full one still to come from the same bytes.
+          if (!result_.ad.ok() || !result_.ad.reduced())
               result_.jpeg.clear();
       }) {}
 
@@ -34,12 +35,19 @@ bool AdDecode::covers(QSize atLeast) const {
     return atLeast_.width() >= atLeast.width() && atLeast_.height() >= atLeast.height();
 }
 
-bool PreparedAds::stillFits(AdDecode& decode, QSize atLeast) const {
-    // A decode under way is taken as it is: its file was read a moment ago.
-    return decode.covers(atLeast) && (!decode.done() || files_.stamp(decode.path()) == decode.result().stamp);
+qint64 AdDecode::bytes() const {
+    return task_.done() ? result_.ad.picture.sizeInBytes() + result_.jpeg.size() : 0;
 }
 
-std::shared_ptr<AdDecode> PreparedAds::decodeOf(const QString& path, QSize atLeast) {
+bool PreparedAds::stillFits(AdDecode& decode, QSize atLeast) const {
+    // A decode under way is taken as it is: its file was read a moment ago.
+    if (!decode.done())
+        return decode.covers(atLeast);
+    return decode.result().ad.ok() && decode.covers(atLeast) &&
+           files_.stamp(decode.path()) == decode.result().stamp;
+}
+
+PreparedAds::Found PreparedAds::find(const QString& path, QSize atLeast) {
     std::lock_guard lock(mutex_);
     const auto found = std::find_if(decodes_.begin(), decodes_.end(),
                                     [&](const std::shared_ptr<AdDecode>& d) { return d->path() == path; });
@@ -48,13 +56,51 @@ std::shared_ptr<AdDecode> PreparedAds::decodeOf(const QString& path, QSize atLea
         decodes_.erase(found);
         if (stillFits(*decode, atLeast)) {
             decodes_.push_back(decode);
-            return decode;
+            return {decode, false};
         }
     }
-    decodes_.push_back(std::make_shared<AdDecode>(files_, path, atLeast));
-    if (decodes_.size() > Capacity)
-        decodes_.erase(decodes_.begin());
-    return decodes_.back();
+    makeRoom(1);
+    decodes_.push_back(std::make_shared<AdDecode>(files_, decoder_, path, atLeast));
+    return {decodes_.back(), true};
+}
+
+std::shared_ptr<AdDecode> PreparedAds::decoded(const QString& path, QSize atLeast) {
+    for (;;) {
+        Found found = find(path, atLeast);
+        const bool ok = found.decode->result().ad.ok();
+        std::lock_guard lock(mutex_);
+        if (ok) {
+            makeRoom(0);
+            return found.decode;
+        }
+        std::erase(decodes_, found.decode);
+        if (found.made)
+            return found.decode;
+    }
+}
+
+qint64 PreparedAds::heldLocked() const {
+    qint64 held = 0;
+    for (const std::shared_ptr<AdDecode>& decode : decodes_)
+        held += decode->bytes();
+    return held;
+}
+
+void PreparedAds::makeRoom(int incoming) {
+    // A decode under way holds no bytes yet, but will: it counts as one of the largest size held.
+    qint64 largest = 0;
+    int underWay = incoming;
+    for (const std::shared_ptr<AdDecode>& decode : decodes_) {
+        largest = std::max(largest, decode->bytes());
+        underWay += decode->done() ? 0 : 1;
+    }
+    const auto fits = [&] {
+        return decodes_.size() + std::size_t(incoming) <= Capacity &&
+               heldLocked() + underWay * largest <= byteCapacity_;
+    };
+    // Forgetting a decode someone still holds (the ad on view, one running on a worker) frees nothing.
+    for (auto it = decodes_.begin(); it != decodes_.end() && !fits();)
+        it = it->use_count() == 1 && (*it)->done() ? decodes_.erase(it) : std::next(it);
 }
 
 void PreparedAds::keepOnly(const QString& path) {
@@ -66,6 +112,11 @@ bool PreparedAds::holds(const QString& path) const {
     std::lock_guard lock(mutex_);
     return std::any_of(decodes_.begin(), decodes_.end(),
                        [&](const std::shared_ptr<AdDecode>& d) { return d->path() == path && d->done(); });
+}
+
+qint64 PreparedAds::bytesHeld() const {
+    std::lock_guard lock(mutex_);
+    return heldLocked();
 }
 
 } // namespace view

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Files.h"
+#include "view/AdDecoder.h"
 #include "view/AdPicture.h"
 #include "view/BackgroundWork.h"
 
@@ -17,7 +18,7 @@ namespace view {
 // What reading and decoding one ad file gave.
 struct DecodedAd {
     platform::FileStamp stamp; // the file as it was read
-    QByteArray jpeg;           // kept, so that the full picture needs no second read of the file
+    QByteArray jpeg;           // kept beside a reduced picture, so that the full one needs no second read
     AdPicture ad;
 };
 
@@ -25,7 +26,7 @@ struct DecodedAd {
 // full picture). It runs once, wherever it is needed first: on a worker decoding ahead, or for the window.
 class AdDecode {
 public:
-    AdDecode(const platform::Files& files, QString path, QSize atLeast);
+    AdDecode(const platform::Files& files, const AdDecoder& decoder, QString path, QSize atLeast);
 
     const QString& path() const { return path_; }
     // The result, decoding now unless it is done or under way elsewhere (then waiting for that run).
@@ -33,6 +34,8 @@ public:
     bool done() const { return task_.done(); }
     // True when the picture this decode gives (or will give) is enough for a view needing atLeast.
     bool covers(QSize atLeast) const;
+    // The memory a finished decode holds; 0 while it runs.
+    qint64 bytes() const;
 
 private:
     QString path_;
@@ -42,24 +45,43 @@ private:
 };
 
 // The decodes of the few ads a user is likely to ask for next, kept while their files stay as they were.
-// Shared by the window and the workers that decode ahead.
+// Shared by the window and the workers that decode ahead. It is bounded by count and by bytes: the least
+// recently used decodes that no one else holds are forgotten first, so that what stays is the ad on view
+// and the neighbours decoded ahead of it.
 class PreparedAds {
 public:
     static constexpr std::size_t Capacity = 6;
+    // The ad on view and its two neighbours as full 300-dpi letter-size scans (2550 x 3300 at 4 bytes a
+    // pixel with their JPEG bytes, about 35 MB each); room for a fourth appears only once one is forgotten.
+    static constexpr qint64 DefaultByteCapacity = 128LL * 1024 * 1024;
 
-    explicit PreparedAds(const platform::Files& files) : files_(files) {}
+    PreparedAds(const platform::Files& files, AdDecoder decoder, qint64 byteCapacity = DefaultByteCapacity)
+        : files_(files), decoder_(std::move(decoder)), byteCapacity_(byteCapacity) {}
 
-    // A decode of the file that fits the file as it is now and the need: one made or under way already,
-    // otherwise a new one (not yet run). The least recently used ones beyond the capacity are forgotten.
-    std::shared_ptr<AdDecode> decodeOf(const QString& path, QSize atLeast);
+    // The decode of the file for the need, run now unless it is done or under way elsewhere (then waited
+    // for): one that fits the file as it is now and the need, or a new one. A failed decode is never kept,
+    // and one that failed for someone else is tried again, so that a failure is that of a read made now.
+    std::shared_ptr<AdDecode> decoded(const QString& path, QSize atLeast);
     // Forgets every decode but those of the given files.
     void keepOnly(const QString& path);
     bool holds(const QString& path) const;
+    qint64 bytesHeld() const;
 
 private:
+    struct Found {
+        std::shared_ptr<AdDecode> decode;
+        bool made;
+    };
+    Found find(const QString& path, QSize atLeast);
     bool stillFits(AdDecode& decode, QSize atLeast) const;
+    // Forgets the least recently used finished decodes no one else holds until the bounds hold, with
+    // room for the decodes under way and `incoming` more, each of the size of the largest one held.
+    void makeRoom(int incoming);
+    qint64 heldLocked() const;
 
     const platform::Files& files_;
+    const AdDecoder decoder_;
+    const qint64 byteCapacity_;
     mutable std::mutex mutex_;
     std::vector<std::shared_ptr<AdDecode>> decodes_; // most recently used last
 };

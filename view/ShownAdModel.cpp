@@ -4,14 +4,15 @@
 
 #include <QMetaObject>
 
+#include <thread>
 
 namespace view {
 
 // The full picture of one ad, decoded from the bytes already read for its reduced picture.
 struct ShownAdModel::FullDecode {
-    explicit FullDecode(QByteArray jpeg)
-        : bytes(std::move(jpeg)), task([this] {
-              ad = decodeAdPicture(bytes);
+    FullDecode(QByteArray jpeg, const AdDecoder& decoder)
+        : bytes(std::move(jpeg)), task([this, &decoder] {
+              ad = decoder(bytes, QSize());
               bytes.clear();
           }) {}
     QByteArray bytes;
@@ -19,13 +20,15 @@ struct ShownAdModel::FullDecode {
     Task task;
 };
 
-ShownAdModel::ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, QObject* parent)
-    : QObject(parent), files_(files), cursor_(cursor), prepared_(files) {}
+ShownAdModel::ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, AdDecoder decoder,
+                           QObject* parent)
+    : QObject(parent), files_(files), cursor_(cursor), decoder_(std::move(decoder)),
+      prepared_(files, decoder_) {}
 
 ShownAdModel::~ShownAdModel() {
     fullWorker_.dropPending();
-    neighboursWorker_.dropPending();
-    yearsWorker_.dropPending();
+    for (Lane& ahead : lanes_)
+        ahead.worker.dropPending();
 }
 
 QString ShownAdModel::path() const {
@@ -37,11 +40,14 @@ QSize ShownAdModel::fullSize() const {
 }
 
 bool ShownAdModel::show(const QString& path) {
-    std::shared_ptr<AdDecode> decode = prepared_.decodeOf(path, neededSize_);
+    showing_ = true;
+    std::shared_ptr<AdDecode> decode = prepared_.decoded(path, neededSize_);
+    showing_ = false;
     const DecodedAd& decoded = decode->result();
     if (!decoded.ad.ok())
         return false;
     current_ = std::move(decode);
+    ++showings_;
     fullWorker_.dropPending();
     fullDecode_.reset();
     full_ = QImage();
@@ -56,33 +62,51 @@ bool ShownAdModel::show(const QString& path) {
 }
 
 void ShownAdModel::startFullDecode(const QByteArray& jpeg) {
-    auto full = std::make_shared<FullDecode>(jpeg);
+    auto full = std::make_shared<FullDecode>(jpeg, decoder_);
     fullDecode_ = full;
     fullWorker_.post(std::make_shared<Task>([this, full] {
-        full->task.run();
-        QMetaObject::invokeMethod(
-            this,
-            [this, full] {
-                if (full == fullDecode_)
-                    takeFullPicture();
-            },
-            Qt::QueuedConnection);
-    }));
+                         full->task.run();
+                         QMetaObject::invokeMethod(
+                             this,
+                             [this, full] {
+                                 if (full == fullDecode_)
+                                     takeFullPicture();
+                             },
+                             Qt::QueuedConnection);
+                     }),
+                     FullDecodeDelay);
 }
 
 void ShownAdModel::takeFullPicture() {
     const std::shared_ptr<FullDecode> full = std::move(fullDecode_);
     full->task.run();
-    // A file that changed between the two decodes is shown as it was first read.
-    full_ = full->ad.ok() ? full->ad.picture : current_->result().ad.picture;
-    emit fullPictureReady();
+    fullPictureFrom(full->ad);
+}
+
+void ShownAdModel::fullPictureFrom(const AdPicture& ad) {
+    if (ad.ok()) {
+        full_ = ad.picture;
+        emit fullPictureReady();
+        return;
+    }
+    // The reduced picture is never passed off as the full one: the views would show it unscaled.
+    QMetaObject::invokeMethod(
+        this,
+        [this, showing = showings_] {
+            if (showing == showings_ && full_.isNull())
+                emit fullPictureFailed();
+        },
+        Qt::QueuedConnection);
 }
 
 QImage ShownAdModel::fullPicture() {
-    if (full_.isNull() && fullDecode_) {
-        platform::BusyCursorGuard busy(cursor_);
+    if (!full_.isNull() || !current_)
+        return full_;
+    platform::BusyCursorGuard busy(cursor_);
+    if (fullDecode_)
         takeFullPicture();
-    }
+    else
+        fullPictureFrom(prepared_.decoded(current_->path(), QSize())->result().ad);
     return full_;
 }
 
@@ -96,28 +120,42 @@ QImage ShownAdModel::pictureFor(QSize viewSize) {
 }
 
 void ShownAdModel::prepareAhead(Ahead kind, std::vector<AheadSearch> searches) {
-    Worker& worker = kind == Ahead::Neighbours ? neighboursWorker_ : yearsWorker_;
-    std::atomic<int>& generation = kind == Ahead::Neighbours ? neighboursGeneration_ : yearsGeneration_;
+    Lane& ahead = lane(kind);
     cancelAhead(kind);
-    const int current = generation;
+    const int current = ahead.generation;
     for (AheadSearch& search : searches) {
         ++pendingAhead_;
         const QSize needed = neededSize_;
-        worker.post(std::make_shared<Task>([this, needed, current, &generation, search = std::move(search)] {
-            search([this, needed, current, &generation](const QString& path) {
-                return generation != current || prepared_.decodeOf(path, needed)->result().ad.ok();
-            });
-            QMetaObject::invokeMethod(
-                this, [this] { aheadSearchEnded(); }, Qt::QueuedConnection);
-        }));
+        ahead.worker.post(
+            std::make_shared<Task>([this, kind, needed, current, &ahead, search = std::move(search)] {
+                search([&](const QString& path) {
+                    if (kind == Ahead::Disc)
+                        return readWhenIdle(path, current);
+                    return ahead.generation != current || prepared_.decoded(path, needed)->result().ad.ok();
+                });
+                QMetaObject::invokeMethod(
+                    this, [this] { aheadSearchEnded(); }, Qt::QueuedConnection);
+            }));
     }
 }
 
+bool ShownAdModel::working() const {
+    return showing_ || !fullWorker_.idle() || !lanes_[std::size_t(Ahead::Neighbours)].worker.idle() ||
+           !lanes_[std::size_t(Ahead::Years)].worker.idle();
+}
+
+bool ShownAdModel::readWhenIdle(const QString& path, int generation) {
+    const std::atomic<int>& current = lane(Ahead::Disc).generation;
+    while (working() && current == generation)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return current != generation || files_.readAll(path, AdFileByteLimit).status.ok;
+}
+
 void ShownAdModel::cancelAhead(Ahead kind) {
-    Worker& worker = kind == Ahead::Neighbours ? neighboursWorker_ : yearsWorker_;
-    pendingAhead_ -= worker.dropPending();
+    Lane& ahead = lane(kind);
+    pendingAhead_ -= ahead.worker.dropPending();
     // Searches already running learn that newer work has come and stop at their next file.
-    ++(kind == Ahead::Neighbours ? neighboursGeneration_ : yearsGeneration_);
+    ++ahead.generation;
 }
 
 void ShownAdModel::aheadSearchEnded() {

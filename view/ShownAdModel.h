@@ -8,7 +8,9 @@
 #include <QSize>
 #include <QString>
 
+#include <array>
 #include <atomic>
+#include <chrono>
 
 #include <functional>
 #include <memory>
@@ -33,10 +35,20 @@ public:
     // Searches for ads ahead of the user. It is given a way to have a file decoded for the views (or learn
     // it was decoded already), which answers whether the file is a readable ad; when newer work has come,
     // it answers true at once, so that any search stops.
-    using AheadSearch = std::function<void(const std::function<bool(const QString& path)>& decoded)>;
-    enum class Ahead { Neighbours, Years };
+    // The full picture of an ad shown from its reduced one is decoded from this long after the show on
+    // (at once when something needs it): longer than a held-down key takes to repeat, so that a burst of
+    // steps starts no full decode only to drop it.
+    static constexpr std::chrono::milliseconds FullDecodeDelay{120};
 
-    ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, QObject* parent = nullptr);
+    using AheadSearch = std::function<void(const std::function<bool(const QString& path)>& decoded)>;
+    // Neighbours and Years decode what they find into the store. Disc only reads the files, so that the
+    // system keeps their bytes in memory and a later display reads none from a slow drive; it reads only
+    // while the model has nothing else under way, so it never holds up what the user asks for but for
+    // the one file being read.
+    enum class Ahead { Neighbours, Years, Disc };
+
+    ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, AdDecoder decoder,
+                 QObject* parent = nullptr);
     ~ShownAdModel() override;
 
     // What the views on screen need, in device pixels; an invalid size when they need the full picture.
@@ -45,12 +57,15 @@ public:
 
     // Shows the ad of a path text; false, with nothing changed, when the file is not a readable ad.
     bool show(const QString& path);
+    // Counts the ads put on show, so that whoever showed one can tell whether a failure concerns it.
+    int showings() const { return showings_; }
     bool hasAd() const { return bool(current_); }
     QString path() const;
     QSize fullSize() const;
     // The picture for a view of the given size: the reduced one when it covers it, otherwise the full one.
     QImage pictureFor(QSize viewSize);
-    // The full-resolution picture, waiting for its decoding if need be; null before the first ad.
+    // The full-resolution picture, waiting for its decoding if need be; null before the first ad and when
+    // it cannot be decoded. A failure is not kept: the next call reads the file and decodes it again.
     QImage fullPicture();
     // The full picture if it is decoded, otherwise null.
     QImage readyFullPicture() const { return full_; }
@@ -66,29 +81,44 @@ public:
 signals:
     void shown();            // another ad is on show
     void fullPictureReady(); // the full picture of the ad on show has been decoded
-    void aheadDone();        // every search ahead has ended
+    // The ad on show was shown from its reduced picture, and its full picture could not be decoded: the
+    // ad did not load after all. Comes from the event loop, never from inside a call to the model.
+    void fullPictureFailed();
+    void aheadDone(); // every search ahead has ended
 
 private:
     struct FullDecode;
     void startFullDecode(const QByteArray& jpeg);
     void takeFullPicture();
+    void fullPictureFrom(const AdPicture& ad);
     void cancelAhead(Ahead kind);
+    // True while the model reads or decodes for the window or ahead of it; safe on any thread.
+    bool working() const;
+    bool readWhenIdle(const QString& path, int generation);
     void aheadSearchEnded();
 
     const platform::Files& files_;
     platform::BusyCursor& cursor_;
+    const AdDecoder decoder_;
     PreparedAds prepared_;
+    int showings_ = 0;
     QSize neededSize_;
     std::shared_ptr<AdDecode> current_;
     QImage full_;
     std::shared_ptr<FullDecode> fullDecode_;
     int pendingAhead_ = 0;
-    std::atomic<int> neighboursGeneration_{0};
-    std::atomic<int> yearsGeneration_{0};
+    std::atomic<bool> showing_{false};
+    // One worker for each kind of work ahead, and the generation of that work: newer work stops a search.
+    struct Lane {
+        explicit Lane(Worker::Urgency urgency) : worker(urgency) {}
+        Worker worker;
+        std::atomic<int> generation{0};
+    };
+    Lane& lane(Ahead kind) { return lanes_[std::size_t(kind)]; }
     // Declared last, so that their threads end before anything they use goes away.
     Worker fullWorker_;
-    Worker neighboursWorker_{Worker::Urgency::Ahead};
-    Worker yearsWorker_{Worker::Urgency::Ahead};
+    std::array<Lane, 3> lanes_{Lane(Worker::Urgency::Ahead), Lane(Worker::Urgency::Ahead),
+                               Lane(Worker::Urgency::Ahead)};
 };
 
 } // namespace view

@@ -1,12 +1,16 @@
 #include "view/YearsAhead.h"
 
 #include "catalog/AdNaming.h"
+#include "catalog/YearButtons.h"
 #include "state/ProgramState.h"
 #include "ui/Form1.h"
 #include "ui/SSCommand.h"
 #include "view/ShownAdModel.h"
 
 #include <QEvent>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace view {
 
@@ -21,6 +25,7 @@ YearsAhead::YearsAhead(ui::Form1& window, const state::CatalogState& catalog,
     });
     for (ui::SSCommand* button : window_.cmdYear)
         button->installEventFilter(this);
+    window_.installEventFilter(this);
 }
 
 int YearsAhead::buttonIndex(QObject* object) const {
@@ -31,6 +36,13 @@ int YearsAhead::buttonIndex(QObject* object) const {
 }
 
 bool YearsAhead::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_) {
+        if (event->type() == QEvent::Show && !windowShown_) {
+            windowShown_ = true;
+            readCategoryAhead();
+        }
+        return false;
+    }
     switch (event->type()) {
     case QEvent::FocusIn:
         prepare(buttonIndex(watched));
@@ -49,19 +61,36 @@ bool YearsAhead::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void YearsAhead::prepare(int b) {
+std::optional<QString> YearsAhead::firstAdOf(int b) const {
     if (b < 0 || !window_.cmdYear[std::size_t(b)]->isEnabled())
-        return;
+        return std::nullopt;
     const std::string key = catalog_.CategoryKey.toStdString();
     const std::string caption = window_.cmdYear[std::size_t(b)]->caption().toStdString();
     if (catalog::isYearWithoutAd(key, caption))
-        return;
-    const QString path = QString::fromStdString(
+        return std::nullopt;
+    return QString::fromStdString(
         catalog::firstAdPathText(location_.AdRoot.toStdString(), catalog::yearTextFromCaption(caption), key));
-    if (path == model_.path())
+}
+
+void YearsAhead::prepare(int b) {
+    const std::optional<QString> path = firstAdOf(b);
+    if (!path || *path == model_.path())
         return;
-    model_.prepareAhead(ShownAdModel::Ahead::Years,
-                        {[path](const std::function<bool(const QString&)>& decoded) { decoded(path); }});
+    model_.prepareAhead(
+        ShownAdModel::Ahead::Years,
+        {[path = *path](const std::function<bool(const QString&)>& decoded) { decoded(path); }});
+}
+
+void YearsAhead::readCategoryAhead() {
+    const int focused = std::max(0, buttonIndex(window_.focusWidget()));
+    QStringList paths;
+    for (int i = 1; i <= catalog::YearButtonCount; ++i)
+        if (const std::optional<QString> path = firstAdOf((focused + i) % catalog::YearButtonCount))
+            paths.append(*path);
+    model_.prepareAhead(ShownAdModel::Ahead::Disc, {[paths](const std::function<bool(const QString&)>& read) {
+                            for (const QString& path : paths)
+                                read(path);
+                        }});
 }
 
 } // namespace view

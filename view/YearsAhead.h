@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <optional>
+
 namespace state {
 struct CatalogState;
 struct DataLocation;
@@ -17,6 +19,9 @@ class ShownAdModel;
 
 // The year a user is about to choose, decoded ahead: the year button that has the keyboard focus (after a
 // year is shown the focus moves on to the next one), and the enabled year button the pointer rests on.
+// Once the main window is up, and after each choice of a category, the first ads of all the category's
+// enabled years are also read ahead from the disc (not decoded), so that clicking through the years of a
+// slow drive reads from memory.
 class YearsAhead : public QObject {
     Q_OBJECT
 public:
@@ -26,11 +31,16 @@ public:
     YearsAhead(ui::Form1& window, const state::CatalogState& catalog, const state::DataLocation& location,
                ShownAdModel& model, QObject* parent = nullptr);
 
+    // Reads ahead the first ads of the enabled years, from the year after the focused one round.
+    void readCategoryAhead();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void prepare(int b);
+    // The first ad of year button b, or nothing when the category has no ad for it.
+    std::optional<QString> firstAdOf(int b) const;
     int buttonIndex(QObject* object) const;
 
     ui::Form1& window_;
@@ -39,6 +49,7 @@ private:
     ShownAdModel& model_;
     QTimer hover_;
     int hovered_ = -1;
+    bool windowShown_ = false;
 };
 
 } // namespace view

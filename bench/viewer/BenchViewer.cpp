@@ -16,7 +16,17 @@
 #include <QFile>
 #include <QThread>
 
-BenchViewer::BenchViewer() {
+namespace {
+
+platform::Services withFiles(const platform::Services& s, platform::Files& files) {
+    return {s.messageBoxes, s.drives, s.paths,  s.fileLister,  s.folders,       files,
+            s.settings,     s.screen, s.cursor, s.taskBar,     s.instanceGuard, s.printer,
+            s.clipboard,    s.shell,  s.clock,  s.programExit, s.sessionEnd};
+}
+
+} // namespace
+
+BenchViewer::BenchViewer() : services(withFiles(fake.services(), disc)) {
     ads = fake.root() + QStringLiteral("/cd/ads");
     QDir().mkpath(ads);
     useDrive(fake.root() + QStringLiteral("/cd"));
@@ -46,7 +56,7 @@ QString BenchViewer::scan(const QString& name, unsigned seed) {
 }
 
 void BenchViewer::start() {
-    program = std::make_unique<program::Program>(fake.services(), QStringList());
+    program = std::make_unique<program::Program>(services, QStringList());
     program->start();
     program->startUp().finishSplash();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SlowDisc.h"
+
 #include "platform/doubles/FakeServices.h"
 #include "program/Program.h"
 
@@ -17,8 +19,11 @@ class ShownAdModel;
 
 // The real program on fake services, with the ads in the folder cd/ads of its temporary folder on drive
 // D:, or on whatever D: is made to stand for before the start; driven and timed as a user's clicks are.
+// Its files are read through a disc that can be made as slow as a CD drive.
 struct BenchViewer {
     platform::FakeServices fake;
+    SlowDisc disc{fake.paths};
+    platform::Services services;
     std::unique_ptr<program::Program> program;
     QString ads;
 

@@ -32,6 +32,22 @@ long long residentBytes() {
     return fields[1].toLongLong() * sysconf(_SC_PAGESIZE);
 }
 
+void resetPeakResident() {
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+long long peakResidentBytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return -1;
+}
+
 bool report(const QString& name, double ratio, double limit) {
     std::printf("%s ratio %.2f target <= %.2f\n", qPrintable(name), ratio, limit);
     std::fflush(stdout);

@@ -14,12 +14,15 @@ QString madeFolder(const QTemporaryDir& root, const QString& relative) {
 } // namespace
 
 FakeServices::FakeServices(DriveTable driveTable, std::chrono::milliseconds listingBound,
-                           DiskFileLister::FolderQuery listFolder)
+                           DiskFileLister::FolderQuery listFolder, DiskFiles::OpenQuery openFile)
     : paths(std::move(driveTable)), fileLister(paths, listingBound, std::move(listFolder)),
       folders(madeFolder(root_, QStringLiteral("program")),
               madeFolder(root_, QStringLiteral("data/VantorAds"))),
-      files(paths), services_{messageBoxes, drives, paths,  fileLister, folders,       files,
-                              settings,     screen, cursor, taskBar,    instanceGuard, printer,
-                              clipboard,    shell,  clock,  programExit, sessionEnd} {}
+      files(paths, listingBound, std::move(openFile)), services_{messageBoxes, drives,        paths,
+                                                                 fileLister,   folders,       files,
+                                                                 settings,     screen,        cursor,
+                                                                 taskBar,      instanceGuard, printer,
+                                                                 clipboard,    shell,         clock,
+                                                                 programExit,  sessionEnd} {}
 
 } // namespace platform

@@ -24,13 +24,15 @@ namespace platform {
 // All services as test doubles, except that paths, listings and files are the real ones working in a
 // temporary folder of their own: root()/program is the program folder, root()/data/VantorAds the local
 // copy folder (both made), and drive letters point wherever the test's drive table says. The letters hold
-// for the whole run unless the test makes them follow the scripted mounts. Listings on drive letters run
-// under the given bound and through the given query, so that a test can make a drive slow.
+// for the whole run unless the test makes them follow the scripted mounts. Listings, and files opened for
+// reading, on drive letters run under the given bound and through the given queries, so that a test can
+// make a drive slow.
 class FakeServices {
 public:
     explicit FakeServices(DriveTable driveTable = {},
                           std::chrono::milliseconds listingBound = DiskFileLister::defaultBound,
-                          DiskFileLister::FolderQuery listFolder = &PathResolver::list);
+                          DiskFileLister::FolderQuery listFolder = &PathResolver::list,
+                          DiskFiles::OpenQuery openFile = &openRegularFile);
     FakeServices(const FakeServices&) = delete;
     FakeServices& operator=(const FakeServices&) = delete;
 

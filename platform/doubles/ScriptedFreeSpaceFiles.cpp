@@ -19,7 +19,7 @@ public:
         const FileStatus written = file_->write(bytes.first(fits));
         if (!written.ok || fits == bytes.size())
             return written;
-        failure_ = FileStatus::failure(QStringLiteral("No space left on device"));
+        failure_ = FileStatus::noRoom(QStringLiteral("No space left on device"));
         return failure_;
     }
     FileStatus commit() override { return failure_.ok ? file_->commit() : failure_; }
@@ -37,6 +37,28 @@ ReplacementResult ScriptedFreeSpaceFiles::openReplacement(const QString& path) c
     if (result.status.ok && roomLeft_)
         result.file = std::make_unique<FillingFile>(std::move(result.file), roomLeft_);
     return result;
+}
+
+void ScriptedFreeSpaceFiles::failReads(const QString& path, int times) {
+    std::lock_guard lock(readsMutex_);
+    failingReads_[path] = times;
+}
+
+ReadResult ScriptedFreeSpaceFiles::readAll(const QString& path, qint64 byteLimit) const {
+    {
+        std::lock_guard lock(readsMutex_);
+        ++reads_[path];
+        if (int& failing = failingReads_[path]; failing > 0) {
+            --failing;
+            return {FileStatus::failure(QStringLiteral("Input/output error")), {}};
+        }
+    }
+    return DiskFiles::readAll(path, byteLimit);
+}
+
+int ScriptedFreeSpaceFiles::readsOf(const QString& path) const {
+    std::lock_guard lock(readsMutex_);
+    return reads_.value(path);
 }
 
 } // namespace platform

@@ -2,15 +2,18 @@
 
 #include "platform/DiskFiles.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace platform {
 
 // The real file operations, with the free space given by the test, and a disk that can fill up: once the
 // test has set how many bytes still fit, new files written in place of others fail as on a full disk.
+// Reads of a file can be made to fail a number of times before they succeed, as a scratched disc's do.
 class ScriptedFreeSpaceFiles : public DiskFiles {
 public:
     using DiskFiles::DiskFiles;
@@ -25,10 +28,18 @@ public:
     void fillAfter(qint64 bytes) { roomLeft_ = std::make_shared<qint64>(bytes); }
     ReplacementResult openReplacement(const QString& path) const override;
 
+    // The next `times` reads of the whole file at this path text fail with an input/output error.
+    void failReads(const QString& path, int times);
+    ReadResult readAll(const QString& path, qint64 byteLimit) const override;
+    int readsOf(const QString& path) const;
+
 private:
     FreeSpace space_;
     mutable QStringList queried_;
     std::shared_ptr<qint64> roomLeft_; // shared by every file written, as the room on one disk is
+    mutable std::mutex readsMutex_;    // reads come from the workers too
+    mutable QHash<QString, int> failingReads_;
+    mutable QHash<QString, int> reads_;
 };
 
 } // namespace platform

@@ -23,6 +23,8 @@ public:
                                                          std::move(listFolder))) {}
 
     platform::FakeServices& fake() { return *fake_; }
+    // How the program decodes the ads it shows; set before the start.
+    view::AdDecoder decoder = view::decodeAdPicture;
 
     QString folder(const QString& relative) const {
         const QString path = fake_->root() + QLatin1Char('/') + relative;
@@ -47,7 +49,7 @@ public:
     }
 
     program::Program& start(const QStringList& arguments = {}) {
-        program_ = std::make_unique<program::Program>(fake_->services(), arguments);
+        program_ = std::make_unique<program::Program>(fake_->services(), arguments, decoder);
         program_->start();
         return *program_;
     }

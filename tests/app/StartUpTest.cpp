@@ -120,6 +120,8 @@ void StartUpTest::programFolderSwitchNearMisses() {
 void StartUpTest::localCopyWithDisc() {
     StartUpFixture f;
     f.writeAd("data/VantorAds/ads/01kxpe00.jpg");
+    f.writeAd("data/VantorAds/ads/53kxpe00.jpg");
+    f.writeAd("data/VantorAds/ads.complete");
     f.writeAd("cd/ads/53kxpe00.jpg");
     f.setDrive('F', "cd");
     program::Program& program = f.startPastSplash();

@@ -129,6 +129,14 @@ void WindowSettingsTest::clockCaptions_data() {
     QTest::newRow("de_DE evening") << "de_DE" << lateEvening << "Freitag"
                                    << "12.31.99"
                                    << "11:59:58 pm";
+    // The date format holds a right-to-left mark before each separator.
+    QTest::newRow("ar_EG evening") << "ar_EG" << lateEvening << "الجمعة"
+                                   << "12/31/99"
+                                   << "11:59:58 pm";
+    // The weekday as a name on its own ("perjantai"), not as inside a sentence ("perjantaina").
+    QTest::newRow("fi_FI evening") << "fi_FI" << lateEvening << "perjantai"
+                                   << "12.31.99"
+                                   << "11.59.58 pm";
 }
 
 void WindowSettingsTest::clockCaptions() {

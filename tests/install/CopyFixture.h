@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "platform/doubles/FakeServices.h"
 #include "program/Program.h"
+#include "tools/makecatalog/SampleCatalog.h"
 #include "ui/Form1.h"
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 // The real main window past its splash, the catalog disc in drive D: (the folder cd of the test's
@@ -23,8 +25,10 @@
 // the disc back before answering Retry.
 class CopyFixture {
 public:
-    CopyFixture()
-        : services_{
+    explicit CopyFixture(std::chrono::milliseconds readBound = platform::DiskFiles::defaultReadBound,
+                         platform::DiskFiles::OpenQuery openFile = &platform::openRegularFile)
+        : fake({}, readBound, &platform::PathResolver::list, std::move(openFile)),
+          services_{
               boxes,          fake.drives, fake.paths,  fake.fileLister,  fake.folders,       fake.files,
               fake.settings,  fake.screen, fake.cursor, fake.taskBar,     fake.instanceGuard, fake.printer,
               fake.clipboard, fake.shell,  fake.clock,  fake.programExit, fake.sessionEnd} {
@@ -55,6 +59,41 @@ public:
             bytes[i] = char((i * 7 + seed * 13 + i / 251) % 256);
         return bytes;
     }
+    // The ads of the given years ("01", "53", ...) of one category on the disc: pictures the viewer shows,
+    // each followed by bytes of its own to two blocks and a bit, so that the copy lets events run inside
+    // every file.
+    QStringList writeDisc(const QStringList& years) const {
+        QStringList names;
+        for (int i = 0; i < years.size(); ++i) {
+            names << years[i] + QStringLiteral("kxpe00.jpg");
+            QString error;
+            if (!samplecatalog::writeAdJpeg(cdAds(names.last()), 60, 80, names.last(), Qt::darkRed, &error))
+                qFatal("%s", qPrintable(error));
+            QByteArray bytes = read(cdAds(names.last()));
+            write(cdAds(names.last()), bytes + content(60'000 - bytes.size(), i));
+        }
+        return names;
+    }
+    // The button of a year, by its caption.
+    ui::SSCommand* yearButton(const QString& caption) {
+        for (ui::SSCommand* button : window().cmdYear)
+            if (button->caption() == caption)
+                return button;
+        return nullptr;
+    }
+    // Runs the action once, at the first turn of the event loop that shows the file in the panel.
+    void whenCopying(const QString& name, std::function<void()> action) {
+        auto* watch = new QTimer(&window());
+        QObject::connect(watch, &QTimer::timeout, watch, [this, watch, name, action = std::move(action)] {
+            if (!window().Text2->text().endsWith(name))
+                return;
+            watch->deleteLater();
+            watch->stop();
+            action();
+        });
+        watch->start(0);
+    }
+
     // Everything in the folder, hidden files included.
     static QStringList entries(const QString& folder) {
         return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);

@@ -1,5 +1,6 @@
 #include "CopyFixture.h"
 
+#include "install/CopyFigures.h"
 #include "tools/makecatalog/SampleCatalog.h"
 #include "ui/ImageBox.h"
 
@@ -20,17 +21,16 @@ namespace {
 const QString Product = QStringLiteral("Vantor Ads - The Marketing of Roadmark");
 const QString Success = QStringLiteral("Ok ! ") + Product + QStringLiteral(": Ads successfully copied!\r\n");
 
-QString systemError(int error) {
-    return QStringLiteral("Ok - VantorAds: ") + QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString notCopied(const QStringList& failed, int listed) {
+QString notCopied(const QStringList& failed, const QString& reason, int listed) {
+    QStringList lines;
+    for (const QString& name : failed)
+        lines << name + QStringLiteral(": ") + reason;
     return QStringLiteral("Ok x %1: %2 of %3 Ads could not be copied:\r\n\r\n%4\r\n\r\n"
                           "The Ads are still shown from where they were shown before.\r\n")
         .arg(Product)
         .arg(failed.size())
         .arg(listed)
-        .arg(failed.join(QStringLiteral("\r\n")));
+        .arg(lines.join(QStringLiteral("\r\n")));
 }
 
 // Root writes into any folder whatever its permissions, but not into one the file system marks immutable.
@@ -64,6 +64,10 @@ private slots:
     void viewerReadsTheCopyWithoutTheDisc();
     void removalDeletesTheAdsAndCloses_data();
     void removalDeletesTheAdsAndCloses();
+    void removalDeletesNothingOutsideTheCopyAndSaysWhatIsLeft_data();
+    void removalDeletesNothingOutsideTheCopyAndSaysWhatIsLeft();
+    void progressPanelLiesInsideTheWindow_data();
+    void progressPanelLiesInsideTheWindow();
 
 private:
     std::unique_ptr<CopyFixture> f;
@@ -196,6 +200,8 @@ void HardDiskCopyTest::copiesEveryAdBlockByBlock() {
     for (const QString& name : names)
         QVERIFY2(CopyFixture::read(f->copyAds(name)) == CopyFixture::read(f->cdAds(name)), qPrintable(name));
     QCOMPARE(CopyFixture::entries(f->copyAds()), names + QStringList{"notes.txt"});
+    QCOMPARE(CopyFixture::read(f->fake.folders.localCopyFolder() + QStringLiteral("/ads.complete")),
+             QByteArray("9 Ads copied from the disc.\n"));
     QCOMPARE(CopyFixture::entries(f->cdAds()), disc);
     QCOMPARE(f->state().location.AdRoot, f->fake.folders.localCopyFolder());
     QVERIFY(!w.pnlProgress->isVisible() && w.cmdCopy->isEnabled() && w.cmdCancel->isEnabled());
@@ -208,36 +214,28 @@ void HardDiskCopyTest::copiesEveryAdBlockByBlock() {
 void HardDiskCopyTest::failedFilesAreReportedAndTheCopyGoesOn_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QStringList>("failed");
+    QTest::addColumn<QString>("reason");
     QTest::addColumn<QStringList>("boxes");
+    const QString notAName = QStringLiteral("This is not the name of a file in the ads folder.");
     QTest::newRow("name reaching out of the folder")
-        << "name" << QStringList{"a\\..\\..\\53kxpe01.jpg"}
-        << QStringList{"Ok - VantorAds: a\\..\\..\\53kxpe01.jpg is not the name of a file in the ads folder."};
-    const QString readOnly = systemError(::geteuid() == 0 ? EPERM : EACCES);
+        << "name" << QStringList{"a\\..\\..\\53kxpe01.jpg"} << notAName
+        << QStringList{"Ok - VantorAds: D:\\Ads\\a\\..\\..\\53kxpe01.jpg\r\n\r\n" + notAName};
+    // Failures that every further file would meet as well end the copy with one report.
     QTest::newRow("target folder read-only")
-        << "read-only" << QStringList{"53kxpe00.jpg", "53kxpe01.jpg"} << QStringList{readOnly, readOnly};
+        << "read-only" << QStringList{"53kxpe00.jpg", "53kxpe01.jpg"}
+        << QString::fromLocal8Bit(std::strerror(::geteuid() == 0 ? EPERM : EACCES)) << QStringList();
     QTest::newRow("disk full") << "full" << QStringList{"53kxpe01.jpg"}
-                               << QStringList{QStringLiteral("Ok - VantorAds: No space left on device")};
-    // A second copy lists the ads of the first, which the viewer reads, and takes them from the disc again.
-    QTest::newRow("missing from the disc")
-        << "missing" << QStringList{"53kxpe01.jpg"} << QStringList{systemError(ENOENT)};
-    QTest::newRow("a FIFO on the disc, which never gives a byte")
-        << "fifo" << QStringList{"53kxpe01.jpg"}
-        << QStringList{"Ok - VantorAds: <cd>53kxpe01.jpg is not an ordinary file."};
+                               << QStringLiteral("No space left on device") << QStringList();
 }
 
 void HardDiskCopyTest::failedFilesAreReportedAndTheCopyGoesOn() {
     QFETCH(QString, fault);
     QFETCH(QStringList, failed);
+    QFETCH(QString, reason);
     QFETCH(QStringList, boxes);
-    const bool secondCopy = fault == QLatin1String("missing") || fault == QLatin1String("fifo");
     f->write(f->cdAds(QStringLiteral("53kxpe00.jpg")), CopyFixture::content(30'000, 1));
-    if (fault == QLatin1String("fifo"))
-        QCOMPARE(::mkfifo(QFile::encodeName(f->cdAds(failed.last())).constData(), 0600), 0);
-    else if (fault != QLatin1String("missing"))
-        f->write(f->cdAds(failed.last()), CopyFixture::content(50'000, 2));
+    f->write(f->cdAds(failed.last()), CopyFixture::content(50'000, 2));
     f->write(f->copyAds(QStringLiteral("53kxpe01.jpg")), "an earlier copy");
-    if (secondCopy)
-        f->write(f->copyAds(QStringLiteral("53kxpe00.jpg")), "an earlier copy");
     if (fault == QLatin1String("read-only")) {
         ::chmod(QFile::encodeName(f->copyAds()).constData(), 0555);
         if (::geteuid() == 0 && !setImmutable(f->copyAds(), true))
@@ -250,13 +248,9 @@ void HardDiskCopyTest::failedFilesAreReportedAndTheCopyGoesOn() {
     if (fault == QLatin1String("full"))
         f->fake.files.fillAfter(40'000);
     f->start();
-    if (secondCopy)
-        f->state().location.AdRoot = f->fake.folders.localCopyFolder();
-    const QString adRoot = f->state().location.AdRoot;
-    f->copy(int(failed.size()) + 1);
+    f->copy(int(boxes.size()) + 1);
 
-    boxes.replaceInStrings(QStringLiteral("<cd>"), f->cdAds());
-    QCOMPARE(f->shown(), boxes + QStringList{notCopied(failed, 2)});
+    QCOMPARE(f->shown(), boxes + QStringList{notCopied(failed, reason, 2)});
     // The earlier copy is whole, nothing half-written is left, and the viewer reads what it read before.
     QCOMPARE(CopyFixture::read(f->copyAds(QStringLiteral("53kxpe01.jpg"))), QByteArray("an earlier copy"));
     const bool goodArrived = !failed.contains(QStringLiteral("53kxpe00.jpg"));
@@ -266,7 +260,7 @@ void HardDiskCopyTest::failedFilesAreReportedAndTheCopyGoesOn() {
     QCOMPARE(CopyFixture::entries(f->copyAds()),
              (goodArrived ? QStringList{"53kxpe00.jpg", "53kxpe01.jpg"} : QStringList{"53kxpe01.jpg"}));
     QCOMPARE(CopyFixture::entries(f->fake.folders.localCopyFolder()), QStringList{"ads"});
-    QCOMPARE(f->state().location.AdRoot, adRoot);
+    QCOMPARE(f->state().location.AdRoot, QStringLiteral("D:"));
     QVERIFY(!f->window().pnlProgress->isVisible() && f->idle());
 }
 
@@ -334,7 +328,7 @@ void HardDiskCopyTest::removalDeletesTheAdsAndCloses_data() {
     QTest::addColumn<QStringList>("copy");
     QTest::addColumn<QStringList>("left");
     QTest::newRow("No: nothing changes")
-        << false << QStringList{"01kxpe00.jpg"} << QStringList{"ads", "outside.jpg"};
+        << false << QStringList{"01kxpe00.jpg"} << QStringList{"ads", "ads.complete", "outside.jpg"};
     QTest::newRow("only ads: the folder goes too")
         << true << QStringList{"01kxpe00.jpg", "63KXPE00.JPG"} << QStringList{"outside.jpg"};
     QTest::newRow("other files stay, and so does the folder")
@@ -352,6 +346,7 @@ void HardDiskCopyTest::removalDeletesTheAdsAndCloses() {
         f->write(f->copyAds(name), "copy");
     // Beside the ads folder, where a name such as "a\..\..\outside.jpg" must not reach.
     f->write(f->fake.folders.localCopyFolder() + QStringLiteral("/outside.jpg"), "not an ad of the copy");
+    f->write(f->fake.folders.localCopyFolder() + QStringLiteral("/ads.complete"), "a complete copy");
     f->start();
     const QString adRoot = f->state().location.AdRoot;
     QString pointer;
@@ -388,6 +383,92 @@ void HardDiskCopyTest::removalDeletesTheAdsAndCloses() {
     QVERIFY(!f->window().isVisible() && f->fake.programExit.ended());
     QCOMPARE(f->fake.settings.writes().size(), std::size_t(4));
     QCOMPARE(f->fake.settings.writes().front().key, QStringLiteral("MainLeft"));
+}
+
+void HardDiskCopyTest::removalDeletesNothingOutsideTheCopyAndSaysWhatIsLeft_data() {
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<int>("left");
+    QTest::newRow("ads folder is a link") << "folder link"
+                                          << "The folder <ads> is a symbolic link." << 2;
+    QTest::newRow("a link among the ads") << "file link"
+                                          << "02kxpe00.jpg is not an ordinary file." << 1;
+    QTest::newRow("read-only folder")
+        << "read-only" << QString::fromLocal8Bit(std::strerror(::geteuid() == 0 ? EPERM : EACCES)) << 2;
+}
+
+void HardDiskCopyTest::removalDeletesNothingOutsideTheCopyAndSaysWhatIsLeft() {
+    QFETCH(QString, copy);
+    QFETCH(QString, reason);
+    QFETCH(int, left);
+    const QString elsewhere = f->fake.root() + QStringLiteral("/elsewhere/");
+    f->write(elsewhere + QStringLiteral("01kxpe00.jpg"), "the user's own");
+    f->write(elsewhere + QStringLiteral("53kxpe00.jpg"), "the user's own");
+    f->write(f->cdAds(QStringLiteral("01kxpe00.jpg")), "ad");
+    f->write(f->fake.folders.localCopyFolder() + QStringLiteral("/ads.complete"), "a complete copy");
+    if (copy == QLatin1String("folder link")) {
+        QVERIFY(QFile::link(elsewhere, f->copyAds().chopped(1)));
+    } else {
+        f->write(f->copyAds(QStringLiteral("01kxpe00.jpg")), "copy");
+        if (copy == QLatin1String("file link"))
+            QVERIFY(QFile::link(elsewhere + QStringLiteral("53kxpe00.jpg"), f->copyAds("02kxpe00.jpg")));
+        else
+            f->write(f->copyAds(QStringLiteral("02kxpe00.jpg")), "copy");
+    }
+    if (copy == QLatin1String("read-only") && !(setImmutable(f->copyAds(), true) || ::geteuid() != 0))
+        QSKIP("This file system cannot keep root from deleting in a folder.");
+    if (copy == QLatin1String("read-only"))
+        ::chmod(QFile::encodeName(f->copyAds()).constData(), 0555);
+    const auto writable = qScopeGuard([&] {
+        setImmutable(f->copyAds(), false);
+        ::chmod(QFile::encodeName(f->copyAds()).constData(), 0755);
+    });
+    f->start();
+    f->boxes.answer({Reply::Yes, Reply::Ok});
+    f->window().mnuRemove->trigger();
+
+    reason.replace(QStringLiteral("<ads>"), f->copyAds().chopped(1));
+    QCOMPARE(f->shown().last(),
+             QStringLiteral("Ok ! %1: %2 Ads could not be removed from your hard drive:\r\n%3\r\n\r\nThey "
+                            "are still in %4/ads.\r\n\r\nVantor Ads will now end.\r\n")
+                 .arg(Product)
+                 .arg(left)
+                 .arg(reason, f->fake.folders.localCopyFolder()));
+    QVERIFY(f->fake.programExit.ended());
+    QCOMPARE(CopyFixture::entries(elsewhere), (QStringList{"01kxpe00.jpg", "53kxpe00.jpg"}));
+    QCOMPARE(CopyFixture::read(elsewhere + QStringLiteral("53kxpe00.jpg")), QByteArray("the user's own"));
+    // What is left is no copy to read the ads from.
+    f->start();
+    QCOMPARE(f->state().location.AdRoot, QStringLiteral("D:"));
+}
+
+void HardDiskCopyTest::progressPanelLiesInsideTheWindow_data() {
+    QTest::addColumn<QSizeF>("screen");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QPoint>("place");
+    const QSize panel(486, 345);
+    QTest::newRow("800 x 600: centred on the screen")
+        << QSizeF(800, 600) << QSize(800, 560) << QPoint(157, 128);
+    QTest::newRow("1920 x 1080: centred on the window")
+        << QSizeF(1920, 1080) << QSize(806, 573) << QPoint(160, 114);
+    QTest::newRow("small screen, large window") << QSizeF(400, 300) << QSize(806, 573) << QPoint(160, 114);
+    QTest::newRow("window smaller than the panel") << QSizeF(1920, 1080) << QSize(400, 300) << QPoint(0, 0);
+}
+
+void HardDiskCopyTest::progressPanelLiesInsideTheWindow() {
+    QFETCH(QSizeF, screen);
+    QFETCH(QSize, window);
+    QFETCH(QPoint, place);
+    QCOMPARE(install::progressPanelPlace(screen.width(), screen.height(), window, QSize(486, 345)), place);
+    // Through the window on a large screen: all of the panel can be seen and reached.
+    f->fake.screen.setTwips(screen.width() * 15, screen.height() * 15);
+    f->write(f->cdAds(QStringLiteral("53kxpe00.jpg")), "ad");
+    f->start();
+    f->fake.files.setFreeSpace({true, 1024 * 1000, 1, 4096, {}});
+    f->window().mnuCopy->trigger();
+    const QWidget* inside = f->window().pnlProgress->parentWidget();
+    if (inside->width() >= 486 && inside->height() >= 345)
+        QVERIFY(inside->rect().contains(f->window().pnlProgress->geometry()));
 }
 
 QTEST_MAIN(HardDiskCopyTest)

@@ -126,12 +126,17 @@ void FilesTest::removeMatchingIgnoresCase() {
     makeFile(QStringLiteral("prog/ads/63KXPE00.JPG"));
     makeFile(QStringLiteral("prog/ads/notes.txt"));
     QVERIFY(QDir().mkpath(path(QStringLiteral("prog/ads/sub.jpg"))));
-    QVERIFY(files_->removeMatching(dir_->path() + "\\prog\\ads\\*.jpg").ok);
+    QVERIFY(files_->removeMatching(dir_->path() + "\\prog\\ads\\*.jpg").status.ok);
     QCOMPARE(QDir(path(QStringLiteral("prog/ads"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList({"notes.txt", "sub.jpg"}));
+    // A folder of the user's spelled in another case is another folder.
+    makeFile(QStringLiteral("prog/ads/01vantor01.jpg"));
+    QCOMPARE(files_->removeMatching(dir_->path() + "/PROG\\ads\\*.jpg").remaining, 0);
+    QVERIFY(QFileInfo::exists(path(QStringLiteral("prog/ads/01vantor01.jpg"))));
+    QCOMPARE(files_->removeMatching(dir_->path() + "\\prog\\ads\\*.jpg").remaining, 0);
     // Nothing left to match is no failure; a missing folder is.
-    QVERIFY(files_->removeMatching(dir_->path() + "\\prog\\ads\\*.jpg").ok);
-    QVERIFY(!files_->removeMatching(dir_->path() + "\\prog\\gone\\*.jpg").ok);
+    QVERIFY(files_->removeMatching(dir_->path() + "\\prog\\ads\\*.jpg").status.ok);
+    QVERIFY(!files_->removeMatching(dir_->path() + "\\prog\\gone\\*.jpg").status.ok);
 }
 
 void FilesTest::foldersAreMadeAndRemoved() {

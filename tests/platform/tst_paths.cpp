@@ -163,7 +163,11 @@ void PathsTest::emptyAndUnknownDrives() {
 void PathsTest::folderRoots() {
     const QString root = dir_->path();
     QCOMPARE(resolver_.resolve(root + "\\cd\\ads\\63kxpe01.jpg"), cd() + "/ADS/63kxpe01.jpg");
-    QCOMPARE(resolver_.resolve(root + "/CD/ads/"), cd() + "/ADS");
+    // The user's own folders, at the start of a text, are used as spelled; only what the program adds
+    // after them is matched without regard to case, as on the disc.
+    QCOMPARE(resolver_.resolve(root + "/CD/ads/"), root + "/CD/ads");
+    QCOMPARE(resolver_.resolve(root + "/CD\\ads\\63kxpe01.jpg"), root + "/CD/ads/63kxpe01.jpg");
+    QCOMPARE(resolver_.resolve(root + "/cd\\ADS\\63KXPE01.jpg"), cd() + "/ADS/63kxpe01.jpg");
     QCOMPARE(resolver_.resolve(root + "\\cd\\ads\\..\\richtext"), cd() + "/RichText");
 }
 
@@ -232,7 +236,8 @@ void PathsTest::fileListerProbesSingleFiles() {
     QCOMPARE(lister.probe("E:\\ads\\folder.jpg"), Presence::Absent);
     QCOMPARE(lister.probe("F:\\ads\\63kxpe00.jpg"), Presence::Absent);
     QCOMPARE(lister.probe("H:\\ads\\63kxpe00.jpg"), Presence::Absent);
-    QCOMPARE(lister.probe((dir_->path() + "/cd/ads/01vantor00.jpg").toStdString()), Presence::Present);
+    QCOMPARE(lister.probe((dir_->path() + "/cd\\ads\\01vantor00.jpg").toStdString()), Presence::Present);
+    QCOMPARE(lister.probe((dir_->path() + "/cd/ads/01vantor00.jpg").toStdString()), Presence::Absent);
 }
 
 void PathsTest::slowDriveIsWaitedFor() {

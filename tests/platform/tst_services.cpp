@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -267,6 +268,11 @@ void ServicesTest::appFolders() {
     QCOMPARE(folders.programFolder(), QCoreApplication::applicationDirPath());
     QCOMPARE(folders.executableName(), QStringLiteral("tst_platform_services"));
     QCOMPARE(folders.localCopyFolder(), qEnvironmentVariable("XDG_DATA_HOME") + "/VantorAds");
+    // A relative data folder is no data folder: the copy must not depend on where the program started.
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", data); });
+    qputenv("XDG_DATA_HOME", "CI/Share");
+    QCOMPARE(folders.localCopyFolder(), QDir::homePath() + "/.local/share/VantorAds");
 }
 
 void ServicesTest::screenTwipsAt96Dpi() {

@@ -24,6 +24,7 @@ private slots:
     void neighboursAreDecodedAheadAndFollowTheirFiles();
     void theNextYearIsDecodedAheadOnFocusAndHover();
     void reducedPictureLooksLikeTheFullOneOnAHalftonePage();
+    void theCategorysYearsAreReadAheadFromTheDisc();
 
 private:
     view::ShownAdModel& model() { return f->startUp().program().shownAd(); }
@@ -89,10 +90,11 @@ void ShownAdTest::neighboursAreDecodedAheadAndFollowTheirFiles() {
     f->start();
     f->clickYear(10);
     waitAhead();
-    // Both directions: the next ad, and the last one by wrapping round.
+    // Both directions: the next two ads, as the way a user steps keeps a lead, and the last one by
+    // wrapping round.
     QVERIFY(model().isPrepared(QStringLiteral("D:\\ads\\63kxpe01.jpg")));
+    QVERIFY(model().isPrepared(QStringLiteral("D:\\ads\\63kxpe02.jpg")));
     QVERIFY(model().isPrepared(QStringLiteral("D:\\ads\\63kxpe03.jpg")));
-    QVERIFY(!model().isPrepared(QStringLiteral("D:\\ads\\63kxpe02.jpg")));
     up();
     QCOMPARE(f->window().Text1->text(), QStringLiteral("2 of 4"));
     QVERIFY(near(shownColour(), colourOf(1)));
@@ -163,6 +165,19 @@ void ShownAdTest::reducedPictureLooksLikeTheFullOneOnAHalftonePage() {
     QVERIFY2(meanDifference < 3, qPrintable(QString::number(meanDifference)));
     // An even grey, with no pattern beaten out of the dots.
     QVERIFY2(lightest - darkest < 24, qPrintable(QStringLiteral("%1..%2").arg(darkest).arg(lightest)));
+}
+
+void ShownAdTest::theCategorysYearsAreReadAheadFromTheDisc() {
+    f->writeSolidAd(QStringLiteral("63kxpe00.jpg"), 300, 400, colourOf(0));
+    f->writeSolidAd(QStringLiteral("70kxpe00.jpg"), 300, 400, colourOf(1));
+    f->start();
+    const QString path = QStringLiteral("D:\\ads\\70kxpe00.jpg");
+    const int atStart = f->fake().files.readsOf(path);
+    f->clickCategory(0);
+    QTRY_COMPARE(f->fake().files.readsOf(path), atStart + 1);
+    waitAhead();
+    // Read, so that the system holds its bytes, but not decoded: the store keeps what is near the user.
+    QVERIFY(!model().isPrepared(path));
 }
 
 QTEST_MAIN(ShownAdTest)
