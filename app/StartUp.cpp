@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/DataLocation.h"
+#include "app/FrameFitting.h"
 #include "app/WindowGeometry.h"
 #include "app/WindowPlacement.h"
 #include "platform/Services.h"
@@ -44,8 +45,8 @@ void StartUp::finishSplash() {
     if (!loadMainWindow())
         return;
     mainWindow_.show();
-    // The frame the window manager adds is known only now; the stored size is the outer size.
-    applyOuterGeometry(mainWindow_, mainWindowTwips_);
+    // The stored size is the outer one, frame included, and the frame is known only once shown.
+    FrameFitting::fitWhenFramed(mainWindow_, mainWindowTwips_);
     emit mainWindowShown();
 }
 

@@ -32,9 +32,13 @@ void TaskBarCommand::clicked() {
         ownSize_.reset();
         return;
     }
+    // Leaving the full-screen state, as a web link does, gives the window back the size it has now.
+    const QSize normalSize = window_.normalGeometry().size();
     bar_.showWindow(taskBar_.TrayWindow, platform::ShowCommand::Hide);
     window_.setWindowState(window_.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
-    if (!window_.isFullScreen()) {
+    if (window_.isFullScreen()) {
+        ownSize_ = normalSize;
+    } else {
         applyOuterGeometry(window_, {0, 0, screen_.widthTwips(), screen_.heightTwips()});
         ownSize_ = window_.size();
     }

@@ -39,8 +39,9 @@ private:
     state::TaskBarState& taskBar_;
     platform::TaskBar& bar_;
     const platform::Screen& screen_;
-    // The size the command itself gave the window: its resize events may come long after the command
-    // (the window system answers in its own time) and must not count as the user's.
+    // The size the command itself gave the window, or the one the window gets back when it leaves the
+    // full-screen state: their resize events may come long after the command (the window system answers
+    // in its own time) and must not count as the user's.
     std::optional<QSize> ownSize_;
 };
 
