@@ -109,6 +109,9 @@ menu_bar_items() {
 # menu_bar_item_middle ID N: the pixel column in the middle of the Nth caption of the menu bar.
 menu_bar_item_middle() {
     local first="" last=""
+    # A window is laid out and painted again once it is framed: its captions are read once the bar shows
+    # all four of them.
+    wait_until 10 eval "[ \$(menu_bar_items $1 | wc -l) -ge 4 ]" || true
     read -r first last < <(menu_bar_items "$1" | sed -n "${2}p") || true
     [ -n "$last" ] || fail "the menu bar has no item $2: $(menu_bar_items "$1" | tr '\n' ' ')"
     echo $(((first + last) / 2))
