@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QToolButton>
+#include <QtEndian>
 
 namespace Reply = platform::Reply;
 
@@ -71,6 +72,21 @@ void DiscImageTest::initTestCase() {
     qsizetype firstFile = 0;
     while (firstFile < bytes.size() && !bytes.sliced(firstFile).startsWith("\xFF\xD8\xFF"))
         firstFile += 2048;
+    // Each volume descriptor's record of the root folder, from block 16 to the terminator, given another
+    // extent (-1 keeps what is there) and size.
+    const auto rootRecorded = [&](qint64 block, quint32 size) {
+        QByteArray patched = bytes;
+        for (qsizetype at = 16 * 2048; at < patched.size() && uchar(patched[at]) != 255; at += 2048) {
+            char* record = patched.data() + at + 156;
+            if (block >= 0) {
+                qToLittleEndian(quint32(block), record + 2);
+                qToBigEndian(quint32(block), record + 6);
+            }
+            qToLittleEndian(size, record + 10);
+            qToBigEndian(size, record + 14);
+        }
+        return patched;
+    };
     QRandomGenerator random(13);
     QByteArray noise(1'000'000, Qt::Uninitialized);
     random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
@@ -79,6 +95,8 @@ void DiscImageTest::initTestCase() {
         {"cut-before-files.iso", bytes.first(firstFile + 1000)},
         {"random.iso", noise},
         {"empty.iso", {}},
+        {"root-of-1.6-GB.iso", rootRecorded(-1, 0x6000'0000)},
+        {"root-past-2-GB.iso", rootRecorded(0x8000'0010, 2048)},
     };
     for (const auto& [name, content] : damaged) {
         QFile out(image(QLatin1String(name)));
@@ -137,6 +155,8 @@ void DiscImageTest::damagedImageCountsAsNoCatalog_data() {
     QTest::newRow("cut before its files") << "cut-before-files.iso";
     QTest::newRow("random bytes") << "random.iso";
     QTest::newRow("empty file") << "empty.iso";
+    QTest::newRow("root folder recorded as 1.6 GB") << "root-of-1.6-GB.iso";
+    QTest::newRow("root folder recorded past 2 GB") << "root-past-2-GB.iso";
     QTest::newRow("no ads folder") << "noads.iso";
 }
 
