@@ -9,7 +9,7 @@ namespace rtf {
 namespace {
 
 constexpr int scanLimit = 500;
-constexpr std::int64_t scanWalksLimit = 12;
+constexpr std::int64_t scanWalksLimit = 8;
 constexpr std::int64_t blocksPerByteLimit = 8;
 
 struct Component {

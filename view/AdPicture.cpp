@@ -22,9 +22,9 @@ namespace {
 constexpr int ScanLimit = 500;
 
 // Each scan walks through every block of the components it covers, however little data it has. A real
-// progressive picture's scans together walk its blocks about five times (at most ten with unusual scan
-// orders); a file of many empty scans is refused once they add up to more than twelve.
-constexpr qint64 ScanWalksLimit = 12;
+// progressive picture's scans together walk its blocks about five times (at most seven with unusual scan
+// orders); a file of many empty scans is refused once they add up to more than eight.
+constexpr qint64 ScanWalksLimit = 8;
 
 // Every block of a picture needs at least one bit of data, even a blank one: data that has fewer bits
 // than the picture has blocks of its fullest component ends long before the picture it claims.
