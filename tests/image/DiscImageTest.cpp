@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDirIterator>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QProcess>
@@ -27,6 +28,7 @@ private slots:
     void damagedImageCountsAsNoCatalog();
     void imageAloneAndDamagedAsksForTheDisc();
     void imageArgumentIsDriveD();
+    void fuzzCorpusIsReadAsFarAsItMakesSense();
 
 private:
     QString image(const QString& name) const { return images_.filePath(name); }
@@ -195,6 +197,27 @@ void DiscImageTest::imageArgumentIsDriveD() {
     f.clickCategory(0);
     f.clickYear(0);
     QCOMPARE(f.window().PicSrc->size(), QImageReader(catalog_ + QStringLiteral("/ads/53kxpe00.jpg")).size());
+}
+
+// The inputs the disc-image fuzzer kept (scripts/fuzz-reader image): whatever a listing finds can be looked
+// up, and a file found is read whole or refused.
+void DiscImageTest::fuzzCorpusIsReadAsFarAsItMakesSense() {
+    int count = 0;
+    for (QDirIterator it(QStringLiteral(IMAGE_CORPUS), QDir::Files); it.hasNext(); ++count) {
+        const QString path = it.next();
+        const auto image = std::make_shared<platform::DiscImage>(path, QFileInfo(path).size());
+        for (const QStringList& folder : {QStringList(), QStringList{QStringLiteral("ads")}}) {
+            const platform::FolderListing listing = image->list(folder, QStringLiteral("*"));
+            QVERIFY(listing.ok == listing.error.isEmpty());
+            for (const QString& name : listing.names) {
+                const auto file = image->file(folder + QStringList{name});
+                QVERIFY2(file, qPrintable(path + u' ' + name));
+                const platform::ReadResult read = image->read(*file, 0, file->size);
+                QVERIFY(!read.status.ok || read.bytes.size() == file->size);
+            }
+        }
+    }
+    QVERIFY2(count >= 2, "the disc-image corpus is missing");
 }
 
 QTEST_MAIN(DiscImageTest)
