@@ -1,5 +1,6 @@
 #include "../view/ViewerFixture.h"
 
+#include "platform/DiscImage.h"
 #include "ui/PictureBox.h"
 #include "ui/SpinButton.h"
 #include "ui/TxtForm.h"
