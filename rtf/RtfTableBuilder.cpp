@@ -329,8 +329,10 @@ void TableBuilder::closeLevel() {
         before.setBlockFormat(empty);
     }
     levels_.pop_back();
-    if (levels_.empty())
+    if (levels_.empty()) {
         inTail_ = false;
+        cells_ = 0;
+    }
 }
 
 QTextTable* TableBuilder::assemble(Level& level, QTextCursor& at) {

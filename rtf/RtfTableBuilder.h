@@ -50,7 +50,7 @@ class TableBuilder {
 public:
     // Deeper tables are put into the deepest one.
     static constexpr int maxLevels = 16;
-    // The cells that the tables of one document may have together. Each costs about as much as a short
+    // The cells that one table, with the tables nested in it, may have. Each costs about as much as a short
     // paragraph to build and many times that to lay out; a catalog's longest table has a few thousand.
     static constexpr std::int64_t maxCells = 8192;
 
@@ -62,7 +62,7 @@ public:
     bool inTail() const { return inTail_; }
     // The innermost level whose row is being built, or 0 when there is none.
     int openRowLevel() const;
-    // The rows begun so far have used up the cells a document may have: the reader ends at the row's end.
+    // The rows begun so far have used up the cells a table may have: the reader ends at the row's end.
     bool exhausted() const { return cells_ >= maxCells; }
 
     // Puts the cursor into the current cell of the table at level (1 is the outermost), ending deeper
