@@ -4,6 +4,7 @@
 
 #include "output/FailureReport.h"
 #include "output/PrintRichText.h"
+#include "platform/BusyCursor.h"
 #include "platform/Files.h"
 #include "state/DriveReport.h"
 #include "ui/Form1.h"
@@ -28,9 +29,9 @@ DocumentWindow::DocumentWindow(ui::Form1& mainWindow, state::ShownAd& shown,
                                const state::DataLocation& location, state::DriveReport& report,
                                state::OutputState& output, const platform::Files& files,
                                platform::MessageBoxes& boxes, platform::ProgramExit& exit,
-                               platform::Printer& printer, QObject* parent)
+                               platform::Printer& printer, platform::BusyCursor& cursor, QObject* parent)
     : QObject(parent), mainWindow_(mainWindow), shown_(shown), location_(location), report_(report),
-      output_(output), files_(files), boxes_(boxes), exit_(exit), printer_(printer) {
+      output_(output), files_(files), boxes_(boxes), exit_(exit), printer_(printer), cursor_(cursor) {
     connect(mainWindow_.mnuList, &QAction::triggered, this, [this] {
         open({"\\RichText\\VantorAds.rtf", "Vantor Advertising Checklist ", state::DiscNotFound, false});
     });
@@ -78,6 +79,8 @@ ui::TxtForm& DocumentWindow::loadWindow() {
 }
 
 bool DocumentWindow::loadFile() {
+    // A large document takes a noticeable moment to read and build.
+    const platform::BusyCursorGuard busy(cursor_);
     platform::OpenResult opened = files_.openRead(shown_.DocumentTitle);
     if (!opened.status.ok)
         return false;

@@ -7,6 +7,7 @@
 #include <QString>
 
 namespace platform {
+class BusyCursor;
 class Files;
 class MessageBoxes;
 class Printer;
@@ -32,7 +33,7 @@ public:
     DocumentWindow(ui::Form1& mainWindow, state::ShownAd& shown, const state::DataLocation& location,
                    state::DriveReport& report, state::OutputState& output, const platform::Files& files,
                    platform::MessageBoxes& boxes, platform::ProgramExit& exit, platform::Printer& printer,
-                   QObject* parent = nullptr);
+                   platform::BusyCursor& cursor, QObject* parent = nullptr);
 
     // The window while it is loaded (shown, or kept hidden after a failed opening), else null.
     ui::TxtForm* window() const { return txtForm_; }
@@ -58,6 +59,7 @@ private:
     platform::MessageBoxes& boxes_;
     platform::ProgramExit& exit_;
     platform::Printer& printer_;
+    platform::BusyCursor& cursor_;
     QPointer<ui::TxtForm> txtForm_;
 };
 

@@ -20,6 +20,10 @@ namespace {
 constexpr qint64 BlockBytes = ISO_BLOCKSIZE;
 // libiso9660 reckons where a block lies in the image in 32-bit arithmetic: nothing past this is read.
 constexpr qint64 ReachableBytes = qint64(1) << 31;
+// libiso9660 reads a folder whole, at the size its record gives, before any name of it can be looked at.
+// An ads folder of 2,000 names records well under a megabyte; a damaged record of gigabytes is refused
+// before the library reads it.
+constexpr qint64 FolderByteLimit = 8LL * 1024 * 1024;
 
 // libiso9660 keeps process-wide state (its log), so every call into it goes under this one lock, which
 // also guards what each image keeps of its folders.
@@ -102,7 +106,7 @@ std::optional<Entry> entryOf(const iso9660_stat_t& stat, std::uint8_t jolietLeve
 
 std::optional<Folder> readFolder(iso9660_t* iso, const std::string& isoPath, const Entry& self,
                                  std::uint8_t jolietLevel, qint64 imageBytes) {
-    if (!self.folder || !self.liesWithin(imageBytes))
+    if (!self.folder || self.size > FolderByteLimit || !self.liesWithin(imageBytes))
         return std::nullopt;
     const std::unique_ptr<CdioList_t, FreeList> list(iso9660_ifs_readdir(iso, isoPath.c_str()));
     if (!list)
@@ -201,7 +205,9 @@ DiscImage::Opened* DiscImage::opened() const {
     opened->iso.reset(iso9660_open_ext(QFile::encodeName(path_).constData(), ISO_EXTENSION_ALL));
     const std::unique_ptr<iso9660_stat_t, FreeStat> root(
         opened->iso ? iso9660_ifs_stat(opened->iso.get(), "/") : nullptr);
-    if (!root) {
+    // The root is recorded like every other entry and checked like one: a position past 2^31 bytes comes
+    // out of the library negative.
+    if (!root || root->lsn < 0) {
         unreadable_ = true;
         return nullptr;
     }

@@ -308,6 +308,9 @@ void DocumentBuilder::endRow(int level) {
         ensurePosition(level);
     tables_.finishRow(level, rows_[static_cast<std::size_t>(level - 1)], colours_);
     pendingBreak_ = false;
+    // A document that would take longer to build than anyone would wait shows what was read so far.
+    if (tables_.exhausted())
+        done_ = true;
 }
 
 void DocumentBuilder::pageBreak() {

@@ -1,5 +1,6 @@
 #include "rtf/RtfPicture.h"
 
+#include "rtf/RtfJpegCheck.h"
 #include "rtf/RtfReader.h"
 #include "rtf/RtfState.h"
 #include "rtf/RtfTokenizer.h"
@@ -64,7 +65,7 @@ Picture decodePicture(const PictureData& data, std::int64_t& budget) {
     // The signature check keeps the decoders from even looking at data that cannot be theirs.
     if (data.kind == PictureData::Kind::Png && data.bytes.startsWith("\x89PNG\r\n\x1a\n"))
         picture.image = decodeBitmap(data.bytes, "png", budget);
-    else if (data.kind == PictureData::Kind::Jpeg && data.bytes.startsWith("\xff\xd8"))
+    else if (data.kind == PictureData::Kind::Jpeg && jpegWorkIsBounded(data.bytes))
         picture.image = decodeBitmap(data.bytes, "jpeg", budget);
 
     double width = scaled(data.goalWidth, data.scaleX);

@@ -103,38 +103,50 @@ bool TableBuilder::enterTail() {
 }
 
 void TableBuilder::openLevel(const RowDefinition& row) {
-    const int columns = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
     Level level;
     level.place = cursor_;
     level.document = std::make_unique<QTextDocument>();
     level.document->setUndoRedoEnabled(false);
-    cursor_ = QTextCursor(level.document.get());
-    cursor_.beginEditBlock();
-    level.table = cursor_.insertTable(1, columns, tableFormat(row));
+    level.columns = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
+    level.format = tableFormat(row);
+    addChunk(level);
+    cells_ += level.columns;
     level.rowOpen = true;
-    level.verticalStart.assign(static_cast<std::size_t>(columns), -1);
-    level.verticalMerge.assign(static_cast<std::size_t>(columns), -1);
+    level.verticalStart.assign(static_cast<std::size_t>(level.columns), -1);
+    level.verticalMerge.assign(static_cast<std::size_t>(level.columns), -1);
     applyDefinition(level, row);
     mapCells(level, row);
     levels_.push_back(std::move(level));
 }
 
+void TableBuilder::addChunk(Level& level) {
+    auto document = std::make_unique<QTextDocument>();
+    document->setUndoRedoEnabled(false);
+    level.chunks.push_back(QTextCursor(document.get()).insertTable(chunkRows, level.columns));
+    level.chunkDocuments.push_back(std::move(document));
+}
+
+QTextTableCell TableBuilder::Level::cellAt(int row, int column) const {
+    return chunks[static_cast<std::size_t>(row / chunkRows)]->cellAt(row % chunkRows, column);
+}
+
 bool TableBuilder::enterCurrentCell(Level& level, const RowDefinition& row) {
-    QTextTable* table = level.table;
     if (!level.rowOpen) {
-        // QTextTable counts all its cells again after each change of its shape, so rows added one by one
-        // would take time in the square of their number: the table grows by half its size at once, and
-        // the rows it did not need go when it is complete.
-        if (++level.row >= table->rows())
-            table->appendRows(std::max(1, table->rows() / 2));
+        if (++level.row % chunkRows == 0)
+            addChunk(level);
+        cells_ += level.columns;
         level.rowOpen = true;
         level.inCell = false;
         level.filled = -1;
         mapCells(level, row);
     }
-    const int columnCount = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
-    if (columnCount > table->columns())
-        table->appendColumns(columnCount - table->columns());
+    QTextTable* chunk = level.chunk();
+    const auto widen = [&](int columns) {
+        level.columns = std::max(level.columns, columns);
+        if (chunk->columns() < level.columns)
+            chunk->appendColumns(level.columns - chunk->columns());
+    };
+    widen(std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns));
     if (row.cells.size() > level.widthsFrom)
         applyDefinition(level, row);
     const int cellCount = static_cast<int>(level.cellColumns.size());
@@ -142,14 +154,13 @@ bool TableBuilder::enterCurrentCell(Level& level, const RowDefinition& row) {
                                               : (level.cellColumns.empty()
                                                      ? level.cell
                                                      : level.cellColumns.back() + 1 + level.cell - cellCount);
-    if (column >= table->columns() && table->columns() < maxColumns)
-        table->appendColumns(std::min(column, maxColumns - 1) - table->columns() + 1);
-    const int target = std::min(column, table->columns() - 1);
+    widen(std::min(column, maxColumns - 1) + 1);
+    const int target = std::min(column, level.columns - 1);
     if (level.inCell && target == level.column)
         return false;
     level.column = target;
     level.inCell = true;
-    const QTextTableCell cell = table->cellAt(level.row, target);
+    const QTextTableCell cell = level.cellAt(level.row, target);
     if (target == level.filled) {
         // No column is left for this cell: it goes on in the last one, after what is there.
         cursor_ = cell.lastCursorPosition();
@@ -202,13 +213,11 @@ void TableBuilder::applyDefinition(Level& level, const RowDefinition& row) {
         level.boundaries.push_back(cell.right);
         previous = cell.right;
     }
-    while (widths.size() < level.table->columns())
-        widths.append(QTextLength());
     // A table begun before any definition of its rows, as nested tables always are, takes its borders and
     // spacing from the first definition that comes.
-    QTextTableFormat format = level.widthsFrom == 0 ? tableFormat(row) : level.table->format();
-    format.setColumnWidthConstraints(widths);
-    level.table->setFormat(format);
+    if (level.widthsFrom == 0)
+        level.format = tableFormat(row);
+    level.format.setColumnWidthConstraints(widths);
     level.widthsFrom = row.cells.size();
 }
 
@@ -232,11 +241,10 @@ void TableBuilder::finishRow(int level, const RowDefinition& row, const ColourTa
     while (levels_.size() > depth)
         closeLevel();
     Level& current = levels_.back();
-    QTextTable* table = current.table;
     // A definition that comes after the cells, as the one of a nested row always does, still counts.
     if (row.cells.size() > current.widthsFrom)
         applyDefinition(current, row);
-    const int columns = table->columns();
+    const int columns = current.chunk()->columns();
     std::vector<int>& verticalStarts = current.verticalStart;
     std::vector<int>& verticalMerges = current.verticalMerge;
     verticalStarts.resize(std::max(verticalStarts.size(), static_cast<std::size_t>(columns)), -1);
@@ -269,7 +277,7 @@ void TableBuilder::finishRow(int level, const RowDefinition& row, const ColourTa
         if (end > column && !(cell.mergeNext && k <= mergedUpTo))
             current.merges.push_back({current.row, column, 1, end - column + 1});
         // RTF's gap separates text from the cell's sides only; above and below there is next to none.
-        QTextTableCell tableCell = table->cellAt(current.row, column);
+        QTextTableCell tableCell = current.cellAt(current.row, column);
         QTextTableCellFormat format = tableCell.format().toTableCellFormat();
         const double sides = std::max(2.0, pixels(row.gap));
         format.setLeftPadding(sides);
@@ -303,16 +311,16 @@ void TableBuilder::finishRow(int level, const RowDefinition& row, const ColourTa
 
 void TableBuilder::closeLevel() {
     Level& level = levels_.back();
-    if (level.row + 1 < level.table->rows())
-        level.table->removeRows(level.row + 1, level.table->rows() - level.row - 1);
-    for (const Merge& merge : level.merges)
-        level.table->mergeCells(merge.row, merge.column, merge.rows, merge.columns);
-    QTextCursor(level.document.get()).endEditBlock();
-    const QTextDocumentFragment fragment(level.document.get());
     cursor_ = level.place;
     const int start = cursor_.position();
     const bool hideParagraphBefore = startsItsFrame(cursor_);
-    cursor_.insertFragment(fragment);
+    cursor_.beginEditBlock();
+    QTextTable* table = assemble(level, cursor_);
+    // What waits after the table (a paragraph that may yet begin a row) comes along.
+    cursor_.setPosition(table->lastPosition() + 1);
+    if (!level.document->isEmpty())
+        cursor_.insertFragment(QTextDocumentFragment(level.document.get()));
+    cursor_.endEditBlock();
     if (hideParagraphBefore) {
         QTextCursor before(cursor_.document());
         before.setPosition(start);
@@ -321,8 +329,47 @@ void TableBuilder::closeLevel() {
         before.setBlockFormat(empty);
     }
     levels_.pop_back();
-    if (levels_.empty())
+    if (levels_.empty()) {
         inTail_ = false;
+        cells_ = 0;
+    }
+}
+
+QTextTable* TableBuilder::assemble(Level& level, QTextCursor& at) {
+    const int rows = level.row + 1;
+    QVector<QTextLength> widths = level.format.columnWidthConstraints();
+    widths.resize(std::min<qsizetype>(widths.size(), level.columns));
+    while (widths.size() < level.columns)
+        widths.append(QTextLength());
+    level.format.setColumnWidthConstraints(widths);
+    QTextTable* table = at.insertTable(rows, level.columns, level.format);
+    for (int row = 0; row < rows; ++row) {
+        const QTextTable* chunk = level.chunks[static_cast<std::size_t>(row / chunkRows)];
+        for (int column = 0; column < chunk->columns(); ++column) {
+            const QTextTableCell from = chunk->cellAt(row % chunkRows, column);
+            QTextTableCell to = table->cellAt(row, column);
+            to.setFormat(from.format());
+            QTextCursor content = from.firstCursorPosition();
+            QTextCursor into = to.firstCursorPosition();
+            if (content.blockFormat() != into.blockFormat())
+                into.setBlockFormat(content.blockFormat());
+            if (content.blockCharFormat() != into.blockCharFormat())
+                into.setBlockCharFormat(content.blockCharFormat());
+            content.setPosition(from.lastPosition(), QTextCursor::KeepAnchor);
+            if (content.hasSelection())
+                into.insertFragment(QTextDocumentFragment(content));
+        }
+    }
+    // Each merge counts the table's cells again: beyond a budget of that work, cells stay as they are.
+    constexpr qint64 mergeWork = qint64(1) << 24;
+    const qint64 cells = qint64(rows) * level.columns;
+    qint64 work = 0;
+    for (const Merge& merge : level.merges) {
+        if ((work += cells) > mergeWork)
+            break;
+        table->mergeCells(merge.row, merge.column, merge.rows, merge.columns);
+    }
+    return table;
 }
 
 void TableBuilder::close() {

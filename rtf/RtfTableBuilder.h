@@ -4,7 +4,9 @@
 
 #include <QColor>
 #include <QTextCursor>
+#include <QTextTableFormat>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
@@ -13,6 +15,7 @@
 class QTextDocument;
 class QTextDocumentFragment;
 class QTextTable;
+class QTextTableCell;
 
 namespace rtf {
 
@@ -47,6 +50,9 @@ class TableBuilder {
 public:
     // Deeper tables are put into the deepest one.
     static constexpr int maxLevels = 16;
+    // The cells that one table, with the tables nested in it, may have. Each costs about as much as a short
+    // paragraph to build and many times that to lay out; a catalog's longest table has a few thousand.
+    static constexpr std::int64_t maxCells = 8192;
 
     explicit TableBuilder(QTextCursor& cursor) : cursor_(cursor) {}
 
@@ -56,6 +62,8 @@ public:
     bool inTail() const { return inTail_; }
     // The innermost level whose row is being built, or 0 when there is none.
     int openRowLevel() const;
+    // The rows begun so far have used up the cells a table may have: the reader ends at the row's end.
+    bool exhausted() const { return cells_ >= maxCells; }
 
     // Puts the cursor into the current cell of the table at level (1 is the outermost), ending deeper
     // tables and starting tables and rows as needed. With carryParagraph, the text before the cursor in a
@@ -78,13 +86,20 @@ private:
         int columns;
     };
 
-    // One table being built. Each change to a table makes QTextDocument scan all of its frames again, which
-    // costs time in proportion to the whole document. Each table is therefore built in a document of its
-    // own and moved into its place in one piece when it is complete.
+    // One table being built. QTextTable counts all its cells again after each change of its shape, and
+    // it inserts and removes each cell of a row with work in proportion to the whole table, while
+    // QTextDocument looks through the whole document after each change of a table. A table grown row by
+    // row, or grown ahead and cut back, therefore takes time in the square of its rows. Its rows are
+    // written instead into small tables of chunkRows rows, each in a document of its own; when the table
+    // is complete, the real one is made with all its rows at once, the cells' contents are moved into it,
+    // and it is put into its place in one piece. The level's own document holds what follows the table.
     struct Level {
         QTextCursor place; // where the table goes
         std::unique_ptr<QTextDocument> document;
-        QTextTable* table = nullptr;
+        std::vector<std::unique_ptr<QTextDocument>> chunkDocuments;
+        std::vector<QTextTable*> chunks;
+        QTextTableFormat format;
+        int columns = 1;
         int row = 0;
         int cell = 0;    // the RTF cell within the row
         int column = 0;  // the table column it starts in
@@ -98,11 +113,18 @@ private:
         std::vector<Merge> merges;
         std::vector<int> verticalStart; // per column, the row where a vertical merge began, or -1
         std::vector<int> verticalMerge; // per column, the index of that merge in merges, or -1
+
+        QTextTable* chunk() const { return chunks.back(); }
+        QTextTableCell cellAt(int row, int column) const;
     };
+
+    static constexpr int chunkRows = 16;
 
     QTextDocumentFragment takeParagraph();
     void openLevel(const RowDefinition& row);
     void closeLevel();
+    void addChunk(Level& level);
+    static QTextTable* assemble(Level& level, QTextCursor& at);
     bool enterCurrentCell(Level& level, const RowDefinition& row);
     void applyDefinition(Level& level, const RowDefinition& row);
     void mapCells(Level& level, const RowDefinition& row);
@@ -110,6 +132,7 @@ private:
     QTextCursor& cursor_;
     std::vector<Level> levels_;
     bool inTail_ = false;
+    std::int64_t cells_ = 0;
 };
 
 } // namespace rtf

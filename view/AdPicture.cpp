@@ -5,6 +5,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 
@@ -19,6 +20,18 @@ namespace {
 // libjpeg-turbo's own bound, which its TurboJPEG interface applies too: a real progressive picture has about
 // ten scans, while a file that repeats one scan a few hundred times keeps the decoder busy for minutes.
 constexpr int ScanLimit = 500;
+
+// Each scan walks through every block of the components it covers, however little data it has. A real
+// progressive picture's scans together walk its blocks about five times (at most seven with unusual scan
+// orders); a file of many empty scans is refused once they add up to more than eight.
+constexpr qint64 ScanWalksLimit = 8;
+
+// Every block of a picture needs at least one bit of data, even a blank one: data that has fewer bits
+// than the picture has blocks of its fullest component ends long before the picture it claims.
+constexpr qint64 BlocksPerByteLimit = 8;
+
+// A progressive picture keeps the coefficients of every block while its scans come in.
+constexpr qint64 CoefficientBytesPerBlock = DCTSIZE2 * qint64(sizeof(JCOEF));
 
 // Format_RGB32 is one 0xffRRGGBB word a pixel. libjpeg-turbo leaves the fourth byte of its "X" orders
 // undefined, so the alpha orders are asked for: they set it to 0xff.
@@ -36,6 +49,9 @@ struct Decoder {
     jpeg_error_mgr errors{};
     jpeg_progress_mgr progress{};
     std::jmp_buf escape{};
+    int scanCounted = 0;
+    qint64 blocksWalked = 0;
+    qint64 blocksWalkable = 0;
     char message[JMSG_LENGTH_MAX] = {};
 
     Decoder();
@@ -63,14 +79,42 @@ Decoder& decoderOf(j_common_ptr common) {
 // The decoder works round damaged data it can (stray bytes before a marker, a broken code) and goes on,
 // as every viewer does. Data that ends before the picture does is another matter: the rows it lacks would
 // be filled with grey, and a damaged scan presented as the ad.
+// A single-scan picture whose data meets a marker before its last block has the same grey rows.
 void onMessage(j_common_ptr common, int level) {
-    if (level < 0 && common->err->msg_code == JWRN_JPEG_EOF)
+    if (level >= 0)
+        return;
+    const int code = common->err->msg_code;
+    if (code == JWRN_JPEG_EOF ||
+        (code == JWRN_HIT_MARKER && !reinterpret_cast<j_decompress_ptr>(common)->progressive_mode))
         giveUp(common, "The picture data ends before the end of the picture.");
 }
 
 void watchScans(j_common_ptr common) {
-    if (reinterpret_cast<j_decompress_ptr>(common)->input_scan_number > ScanLimit)
+    const auto* info = reinterpret_cast<j_decompress_ptr>(common);
+    if (info->input_scan_number > ScanLimit)
         giveUp(common, "The picture has more scans than any real picture has.");
+    Decoder& decoder = decoderOf(common);
+    if (info->input_scan_number <= decoder.scanCounted)
+        return;
+    decoder.scanCounted = info->input_scan_number;
+    for (int k = 0; k < info->comps_in_scan && k < MAX_COMPS_IN_SCAN; ++k) {
+        if (const jpeg_component_info* component = info->cur_comp_info[k])
+            decoder.blocksWalked += qint64(component->width_in_blocks) * component->height_in_blocks;
+    }
+    if (decoder.blocksWalked > decoder.blocksWalkable)
+        giveUp(common, "The picture's scans would take far longer than any real picture's.");
+}
+
+// The blocks of every component, and of the fullest one.
+std::pair<qint64, qint64> blocksOf(const jpeg_decompress_struct& info) {
+    qint64 all = 0;
+    qint64 fullest = 0;
+    for (int k = 0; k < info.num_components; ++k) {
+        const qint64 blocks = qint64(info.comp_info[k].width_in_blocks) * info.comp_info[k].height_in_blocks;
+        all += blocks;
+        fullest = std::max(fullest, blocks);
+    }
+    return {all, fullest};
 }
 
 Decoder::Decoder() {
@@ -158,8 +202,6 @@ AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
     const auto length = static_cast<unsigned long>(jpeg.size());
     if (!guarded(decoder, [&] {
             jpeg_create_decompress(&info);
-            // The decoder's own working memory (a progressive picture's coefficients) has the picture's
-            // bound.
             info.mem->max_memory_to_use = long(AdPictureByteLimit);
             info.progress = &decoder.progress;
             jpeg_mem_src(&info, bytes, length);
@@ -168,10 +210,16 @@ AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
         return failure(decoder);
 
     const QSize fullSize(int(info.image_width), int(info.image_height));
-    if (qint64(fullSize.width()) * fullSize.height() * 4 > AdPictureByteLimit)
+    const auto [blocks, fullestBlocks] = blocksOf(info);
+    // Checked before anything is allocated for the picture or the scans are read.
+    const qint64 workingBytes = info.progressive_mode ? blocks * CoefficientBytesPerBlock : 0;
+    if (qint64(fullSize.width()) * fullSize.height() * 4 + workingBytes > AdPictureByteLimit)
         return failure(QStringLiteral("The picture is too large (%1 x %2).")
                            .arg(fullSize.width())
                            .arg(fullSize.height()));
+    if (jpeg.size() < fullestBlocks / BlocksPerByteLimit)
+        return failure(QStringLiteral("The picture data ends long before the end of the picture."));
+    decoder.blocksWalkable = ScanWalksLimit * blocks;
 
     QImage::Format format = QImage::Format_RGB32;
     switch (info.jpeg_color_space) {
@@ -193,6 +241,8 @@ AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
     QImage picture(int(info.output_width), int(info.output_height), format);
     if (picture.isNull())
         return failure(QStringLiteral("Not enough memory for the picture."));
+    // The decoder's own working memory and the picture share one bound.
+    info.mem->max_memory_to_use = long(std::max<qint64>(0, AdPictureByteLimit - picture.sizeInBytes()));
     uchar* const bits = picture.bits();
     const qsizetype bytesPerLine = picture.bytesPerLine();
     if (!guarded(decoder, [&] { readRows(info, bits, bytesPerLine); }))

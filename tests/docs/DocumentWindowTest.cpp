@@ -1,4 +1,5 @@
 #include "../view/ViewerFixture.h"
+#include "rtf/RtfTableBuilder.h"
 
 #include "ui/RichTextBox.h"
 #include "ui/SpinButton.h"
@@ -24,6 +25,7 @@ private slots:
     void missingDocumentIsReported_data();
     void missingDocumentIsReported();
     void printsAfterAskingAndSaysSo();
+    void tooLargeATableShowsWhatFitsUnderTheBusyPointer();
 
 private:
     ui::TxtForm* open(QAction* command) {
@@ -174,6 +176,23 @@ void DocumentWindowTest::printsAfterAskingAndSaysSo() {
     QVERIFY(!boxes.last().text.contains(QStringLiteral("complete")));
     QCOMPARE(boxes.last().icon, platform::MessageIcon::Exclamation);
     QVERIFY(form->isVisible());
+}
+
+void DocumentWindowTest::tooLargeATableShowsWhatFitsUnderTheBusyPointer() {
+    QByteArray rtf = "{\\rtf1 List\\par\\trowd";
+    for (int column = 1; column <= 64; ++column)
+        rtf += "\\cellx" + QByteArray::number(column * 100);
+    rtf += QByteArray("\\intbl x\\cell" + QByteArray("\\cell").repeated(63) + "\\row\n").repeated(4000);
+    writeDocument("VantorAds.rtf", rtf + "\\pard end}");
+    const std::size_t before = f->fake().cursor.changes().size();
+    ui::TxtForm* form = open(f->window().mnuList);
+    QVERIFY(form);
+    QCOMPARE(form->rtbText->text().count(u'x'), int(rtf::TableBuilder::maxCells / 64));
+    QVERIFY(form->rtbText->text().startsWith(QStringLiteral("List")));
+    using Change = platform::RecordingBusyCursor::Change;
+    const std::vector<Change>& changes = f->fake().cursor.changes();
+    QCOMPARE(std::vector<Change>(changes.begin() + std::ptrdiff_t(before), changes.end()),
+             (std::vector<Change>{Change::Busy, Change::Arrow}));
 }
 
 QTEST_MAIN(DocumentWindowTest)

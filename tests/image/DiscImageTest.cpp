@@ -1,5 +1,6 @@
 #include "../view/ViewerFixture.h"
 
+#include "platform/DiscImage.h"
 #include "ui/PictureBox.h"
 #include "ui/SpinButton.h"
 #include "ui/TxtForm.h"
@@ -7,11 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDirIterator>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QToolButton>
+#include <QtEndian>
 
 namespace Reply = platform::Reply;
 
@@ -26,6 +29,7 @@ private slots:
     void damagedImageCountsAsNoCatalog();
     void imageAloneAndDamagedAsksForTheDisc();
     void imageArgumentIsDriveD();
+    void fuzzCorpusIsReadAsFarAsItMakesSense();
 
 private:
     QString image(const QString& name) const { return images_.filePath(name); }
@@ -71,6 +75,21 @@ void DiscImageTest::initTestCase() {
     qsizetype firstFile = 0;
     while (firstFile < bytes.size() && !bytes.sliced(firstFile).startsWith("\xFF\xD8\xFF"))
         firstFile += 2048;
+    // Each volume descriptor's record of the root folder, from block 16 to the terminator, given another
+    // extent (-1 keeps what is there) and size.
+    const auto rootRecorded = [&](qint64 block, quint32 size) {
+        QByteArray patched = bytes;
+        for (qsizetype at = 16 * 2048; at < patched.size() && uchar(patched[at]) != 255; at += 2048) {
+            char* record = patched.data() + at + 156;
+            if (block >= 0) {
+                qToLittleEndian(quint32(block), record + 2);
+                qToBigEndian(quint32(block), record + 6);
+            }
+            qToLittleEndian(size, record + 10);
+            qToBigEndian(size, record + 14);
+        }
+        return patched;
+    };
     QRandomGenerator random(13);
     QByteArray noise(1'000'000, Qt::Uninitialized);
     random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
@@ -79,6 +98,8 @@ void DiscImageTest::initTestCase() {
         {"cut-before-files.iso", bytes.first(firstFile + 1000)},
         {"random.iso", noise},
         {"empty.iso", {}},
+        {"root-of-1.6-GB.iso", rootRecorded(-1, 0x6000'0000)},
+        {"root-past-2-GB.iso", rootRecorded(0x8000'0010, 2048)},
     };
     for (const auto& [name, content] : damaged) {
         QFile out(image(QLatin1String(name)));
@@ -137,6 +158,8 @@ void DiscImageTest::damagedImageCountsAsNoCatalog_data() {
     QTest::newRow("cut before its files") << "cut-before-files.iso";
     QTest::newRow("random bytes") << "random.iso";
     QTest::newRow("empty file") << "empty.iso";
+    QTest::newRow("root folder recorded as 1.6 GB") << "root-of-1.6-GB.iso";
+    QTest::newRow("root folder recorded past 2 GB") << "root-past-2-GB.iso";
     QTest::newRow("no ads folder") << "noads.iso";
 }
 
@@ -175,6 +198,27 @@ void DiscImageTest::imageArgumentIsDriveD() {
     f.clickCategory(0);
     f.clickYear(0);
     QCOMPARE(f.window().PicSrc->size(), QImageReader(catalog_ + QStringLiteral("/ads/53kxpe00.jpg")).size());
+}
+
+// The inputs the disc-image fuzzer kept (scripts/fuzz-reader image): whatever a listing finds can be looked
+// up, and a file found is read whole or refused.
+void DiscImageTest::fuzzCorpusIsReadAsFarAsItMakesSense() {
+    int count = 0;
+    for (QDirIterator it(QStringLiteral(IMAGE_CORPUS), QDir::Files); it.hasNext(); ++count) {
+        const QString path = it.next();
+        const auto image = std::make_shared<platform::DiscImage>(path, QFileInfo(path).size());
+        for (const QStringList& folder : {QStringList(), QStringList{QStringLiteral("ads")}}) {
+            const platform::FolderListing listing = image->list(folder, QStringLiteral("*"));
+            QVERIFY(listing.ok == listing.error.isEmpty());
+            for (const QString& name : listing.names) {
+                const auto file = image->file(folder + QStringList{name});
+                QVERIFY2(file, qPrintable(path + u' ' + name));
+                const platform::ReadResult read = image->read(*file, 0, file->size);
+                QVERIFY(!read.status.ok || read.bytes.size() == file->size);
+            }
+        }
+    }
+    QVERIFY2(count >= 2, "the disc-image corpus is missing");
 }
 
 QTEST_MAIN(DiscImageTest)

@@ -1,9 +1,11 @@
 // Damaged documents load as far as they make sense, in bounded time and memory, and never crash.
 
 #include "RtfTestSupport.h"
+#include "rtf/RtfTableBuilder.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QImageWriter>
 #include <QTest>
 
 class RtfDamageTest : public QObject {
@@ -21,6 +23,9 @@ private slots:
     void brokenTables();
     void aRowOfFiftyThousandCellsWithoutInTable();
     void unterminatedFieldsAndTables();
+    void tablesBeyondTheCellBudgetEndTheDocument_data();
+    void tablesBeyondTheCellBudgetEndTheDocument();
+    void jpegPicturesOfUnboundedWorkAreLeftEmpty();
 };
 
 void RtfDamageTest::unbalancedBraces_data() {
@@ -186,6 +191,96 @@ void RtfDamageTest::unterminatedFieldsAndTables() {
     QVERIFY(document);
     QCOMPARE(tablesOf(*document).size(), 1);
     QVERIFY(document->toPlainText().contains(QStringLiteral("link")));
+}
+
+namespace {
+
+// One definition of columns cells, then rows rows that give each cell its row and column.
+QByteArray tableOf(int rows, int columns) {
+    QByteArray rtf = "{\\rtf1 before\\par\\trowd";
+    for (int column = 1; column <= columns; ++column)
+        rtf += "\\cellx" + QByteArray::number(column * 100);
+    for (int row = 0; row < rows; ++row) {
+        rtf += "\\intbl ";
+        for (int column = 0; column < columns; ++column)
+            rtf += "r" + QByteArray::number(row) + "c" + QByteArray::number(column) + "\\cell ";
+        rtf += "\\row\n";
+    }
+    return rtf + "\\pard after}";
+}
+
+QByteArray progressiveJpeg(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    for (int x = 0; x < width; x += 5)
+        image.setPixelColor(x, x % height, Qt::white);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+} // namespace
+
+void RtfDamageTest::tablesBeyondTheCellBudgetEndTheDocument_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rowsRead");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("263 rows of 4, as a catalog's list") << 263 << 4 << 263 << true;
+    QTest::newRow("2000 rows of 4") << 2000 << 4 << 2000 << true;
+    const int budgetRows = int(rtf::TableBuilder::maxCells / 64);
+    QTest::newRow("4000 rows of 64") << 4000 << 64 << budgetRows << false;
+}
+
+void RtfDamageTest::tablesBeyondTheCellBudgetEndTheDocument() {
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QFETCH(int, rowsRead);
+    QFETCH(bool, whole);
+    auto document = readDocument(tableOf(rows, columns));
+    QVERIFY(document);
+    const auto tables = tablesOf(*document);
+    QCOMPARE(tables.size(), 1);
+    QCOMPARE(tables[0]->rows(), rowsRead);
+    QCOMPARE(tables[0]->columns(), columns);
+    const int last = rowsRead - 1;
+    QCOMPARE(cellText(tables[0], last, columns - 1), QStringLiteral("r%1c%2").arg(last).arg(columns - 1));
+    QCOMPARE(cellText(tables[0], last / 2, 1), QStringLiteral("r%1c1").arg(last / 2));
+    QVERIFY(document->toPlainText().startsWith(QStringLiteral("before")));
+    QCOMPARE(document->toPlainText().endsWith(QStringLiteral("after")), whole);
+}
+
+void RtfDamageTest::jpegPicturesOfUnboundedWorkAreLeftEmpty() {
+    const QByteArray good = progressiveJpeg(300, 200);
+    const qsizetype lastScan = good.lastIndexOf(QByteArray("\xFF\xDA", 2));
+    const qsizetype end = good.lastIndexOf(QByteArray("\xFF\xD9", 2));
+    QVERIFY(lastScan > 0 && end > lastScan);
+    // Each repetition of the last scan refines nothing but costs a pass over the picture.
+    const QByteArray repeated =
+        good.left(end) + good.mid(lastScan, end - lastScan).repeated(1000) + "\xFF\xD9";
+    QByteArray claims = good;
+    const qsizetype frame = good.indexOf(QByteArray("\xFF\xC2", 2));
+    QVERIFY(frame > 0);
+    claims[frame + 5] = char(0x3A); // 15,000 rows of 10,000 from a few kilobytes
+    claims[frame + 6] = char(0x98);
+    claims[frame + 7] = char(0x27);
+    claims[frame + 8] = char(0x10);
+    QByteArray rtf = "{\\rtf1 ";
+    for (const QByteArray& jpeg : {good, repeated, claims})
+        rtf += "{\\pict\\jpegblip\\picwgoal1500\\pichgoal1000 " + jpeg.toHex() + "}";
+    auto document = readDocument(rtf + "}");
+    QVERIFY(document);
+    const auto images = imagesOf(*document);
+    QCOMPARE(images.size(), 3);
+    QCOMPARE(images[0].image.size(), QSize(300, 200));
+    for (const ImageAt& image : images.sliced(1)) {
+        QCOMPARE(image.format.name(), QStringLiteral("rtf-picture:frame")); // an empty frame
+        QCOMPARE(image.format.width(), 100.0);
+    }
 }
 
 QTEST_MAIN(RtfDamageTest)
