@@ -2,6 +2,7 @@
 
 #include "platform/PathResolver.h"
 #include "platform/RegularFile.h"
+#include "rtf/RtfJpegCheck.h"
 
 #include <QtGlobal>
 
@@ -219,6 +220,10 @@ AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
                            .arg(fullSize.height()));
     if (jpeg.size() < fullestBlocks / BlocksPerByteLimit)
         return failure(QStringLiteral("The picture data ends long before the end of the picture."));
+    // The scans are counted from the markers before any is decoded too: a file that repeats its largest
+    // scan would otherwise be decoded several times over before the count below refuses it.
+    if (!rtf::jpegWorkIsBounded(jpeg))
+        return failure(QStringLiteral("The picture's scans would take far longer than any real picture's."));
     decoder.blocksWalkable = ScanWalksLimit * blocks;
 
     QImage::Format format = QImage::Format_RGB32;
