@@ -1,6 +1,31 @@
 #include "ui/RichTextBox.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QThread>
+
+#include <thread>
+
+namespace {
+
+// A large genuine document takes a noticeable time to read and build. It is built on a thread of its own
+// while the windows keep painting; user input waits, as it does during any load.
+rtf::RtfLoadResult readWhilePainting(const QByteArray& rtf) {
+    rtf::RtfLoadResult result;
+    QEventLoop waiting;
+    QThread* const home = QThread::currentThread();
+    std::thread reader([&] {
+        result = rtf::readRtf(rtf);
+        if (result.document)
+            result.document->moveToThread(home);
+        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    reader.join();
+    return result;
+}
+
+} // namespace
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
@@ -26,7 +51,7 @@ rtf::RtfError RichTextBox::loadFile(const QString& path, QString* error) {
 }
 
 rtf::RtfError RichTextBox::load(const QByteArray& rtf, const QString& name) {
-    rtf::RtfLoadResult result = rtf::readRtf(rtf);
+    rtf::RtfLoadResult result = readWhilePainting(rtf);
     if (!result.ok())
         return result.error;
     showLoaded(std::move(result), name);

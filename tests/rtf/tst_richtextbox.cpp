@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 namespace {
 
@@ -31,6 +33,7 @@ private slots:
     void typingChangesNothing();
     void doubleClickIsSignalled();
     void screenReadersGetANameAndTheFile();
+    void theWindowsPaintWhileALargeDocumentIsBuilt();
 
 private:
     QTemporaryDir dir_;
@@ -138,6 +141,22 @@ void RichTextBoxTest::screenReadersGetANameAndTheFile() {
     QVERIFY(!box.accessibleName().isEmpty());
     QCOMPARE(box.loadFile(good_), rtf::RtfError::None);
     QCOMPARE(box.accessibleDescription(), QStringLiteral("good.rtf"));
+}
+
+void RichTextBoxTest::theWindowsPaintWhileALargeDocumentIsBuilt() {
+    QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 ";
+    for (int line = 0; line < 20000; ++line)
+        rtf += "Line " + QByteArray::number(line) + " of a long checklist of ads\\par\n";
+    rtf += "}";
+    int turns = 0;
+    QTimer ticking;
+    connect(&ticking, &QTimer::timeout, [&] { ++turns; });
+    ticking.start(0);
+    RichTextBox box;
+    QCOMPARE(box.load(rtf, QStringLiteral("long.rtf")), rtf::RtfError::None);
+    QVERIFY2(turns > 0, "the event loop did not turn during the load");
+    QVERIFY(box.document()->toPlainText().contains(QStringLiteral("Line 19999 of a long checklist")));
+    QCOMPARE(box.document()->thread(), QThread::currentThread());
 }
 
 QTEST_MAIN(RichTextBoxTest)
