@@ -8,10 +8,6 @@ namespace rtf {
 
 namespace {
 
-constexpr int scanLimit = 500;
-constexpr std::int64_t scanWalksLimit = 8;
-constexpr std::int64_t blocksPerByteLimit = 8;
-
 struct Component {
     int id = -1;
     int horizontal = 1;
@@ -117,10 +113,10 @@ bool jpegWorkIsBounded(QByteArrayView jpeg) {
                 allBlocks += component.blocks;
                 fullest = std::max(fullest, component.blocks);
             }
-            if (jpeg.size() < fullest / blocksPerByteLimit)
+            if (jpeg.size() < fullest / jpegBlocksPerByteLimit)
                 return false;
         } else if (code == 0xDA) {
-            if (componentCount == 0 || body.isEmpty() || ++scans > scanLimit)
+            if (componentCount == 0 || body.isEmpty() || ++scans > jpegScanLimit)
                 return false;
             const int inScan = std::min<qsizetype>(at(body, 0), (body.size() - 1) / 2);
             for (int k = 0; k < inScan; ++k) {
@@ -129,7 +125,7 @@ bool jpegWorkIsBounded(QByteArrayView jpeg) {
                     if (components[static_cast<std::size_t>(c)].id == id)
                         walked += components[static_cast<std::size_t>(c)].blocks;
             }
-            if (walked > scanWalksLimit * allBlocks)
+            if (walked > jpegScanWalksLimit * allBlocks)
                 return false;
             markers.skipScanData();
         }

@@ -18,19 +18,6 @@ namespace view {
 
 namespace {
 
-// libjpeg-turbo's own bound, which its TurboJPEG interface applies too: a real progressive picture has about
-// ten scans, while a file that repeats one scan a few hundred times keeps the decoder busy for minutes.
-constexpr int ScanLimit = 500;
-
-// Each scan walks through every block of the components it covers, however little data it has. A real
-// progressive picture's scans together walk its blocks about five times (at most seven with unusual scan
-// orders); a file of many empty scans is refused once they add up to more than eight.
-constexpr qint64 ScanWalksLimit = 8;
-
-// Every block of a picture needs at least one bit of data, even a blank one: data that has fewer bits
-// than the picture has blocks of its fullest component ends long before the picture it claims.
-constexpr qint64 BlocksPerByteLimit = 8;
-
 // A progressive picture keeps the coefficients of every block while its scans come in.
 constexpr qint64 CoefficientBytesPerBlock = DCTSIZE2 * qint64(sizeof(JCOEF));
 
@@ -92,7 +79,7 @@ void onMessage(j_common_ptr common, int level) {
 
 void watchScans(j_common_ptr common) {
     const auto* info = reinterpret_cast<j_decompress_ptr>(common);
-    if (info->input_scan_number > ScanLimit)
+    if (info->input_scan_number > rtf::jpegScanLimit)
         giveUp(common, "The picture has more scans than any real picture has.");
     Decoder& decoder = decoderOf(common);
     if (info->input_scan_number <= decoder.scanCounted)
@@ -218,13 +205,14 @@ AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
         return failure(QStringLiteral("The picture is too large (%1 x %2).")
                            .arg(fullSize.width())
                            .arg(fullSize.height()));
-    if (jpeg.size() < fullestBlocks / BlocksPerByteLimit)
+    if (jpeg.size() < fullestBlocks / rtf::jpegBlocksPerByteLimit)
         return failure(QStringLiteral("The picture data ends long before the end of the picture."));
-    // The scans are counted from the markers before any is decoded too: a file that repeats its largest
-    // scan would otherwise be decoded several times over before the count below refuses it.
+    // The scans are counted from the markers before any is decoded: a file that repeats its largest scan
+    // would otherwise be decoded several times over before the decoder's own count refuses it. That count
+    // stays, for the scans as libjpeg reads them.
     if (!rtf::jpegWorkIsBounded(jpeg))
         return failure(QStringLiteral("The picture's scans would take far longer than any real picture's."));
-    decoder.blocksWalkable = ScanWalksLimit * blocks;
+    decoder.blocksWalkable = rtf::jpegScanWalksLimit * blocks;
 
     QImage::Format format = QImage::Format_RGB32;
     switch (info.jpeg_color_space) {
