@@ -48,6 +48,17 @@ private:
     std::shared_ptr<StalledRead> stall_;
 };
 
+// A start after a copy that did not end shows a year the copy never reached, from the disc.
+void startShows1999FromTheDisc(CopyFixture& f) {
+    f.start();
+    QCOMPARE(f.state().location.AdRoot, QStringLiteral("D:"));
+    QRadioButton* category = f.window().optParent[0];
+    QTest::mouseClick(category, Qt::LeftButton, {}, QPoint(6, category->height() / 2));
+    QTest::mouseClick(f.yearButton(QStringLiteral("1999")), Qt::LeftButton);
+    QCOMPARE(f.state().shown.DocumentTitle, QStringLiteral("D:\\ads\\99kxpe00.jpg"));
+    QCOMPARE(f.shown(), QStringList());
+}
+
 } // namespace
 
 // A copy cut short in every way a user meets, and what the next start makes of the copy folder.
@@ -110,14 +121,9 @@ void InterruptedCopyTest::sessionEndStopsBetweenFilesAndCopyingAgainCompletes() 
         QCOMPARE(CopyFixture::read(f.copyAds(name)), CopyFixture::read(f.cdAds(name)));
     QCOMPARE(CopyFixture::entries(f.fake.folders.localCopyFolder()), QStringList{"ads"});
 
-    // The next start shows a year the copy never reached, from the disc.
-    f.start();
-    QCOMPARE(f.state().location.AdRoot, QStringLiteral("D:"));
-    QRadioButton* category = f.window().optParent[0];
-    QTest::mouseClick(category, Qt::LeftButton, {}, QPoint(6, category->height() / 2));
-    QTest::mouseClick(f.yearButton(QStringLiteral("1999")), Qt::LeftButton);
-    QCOMPARE(f.state().shown.DocumentTitle, QStringLiteral("D:\\ads\\99kxpe00.jpg"));
-    QCOMPARE(f.shown(), QStringList());
+    startShows1999FromTheDisc(f);
+    if (QTest::currentTestFailed())
+        return;
 
     // Copying again takes the list from the disc and completes the copy, which the start after takes.
     f.copy();
@@ -279,13 +285,7 @@ void InterruptedCopyTest::copyEndedPartWayIsNoAdSource() {
         QVERIFY2(CopyFixture::read(f.copyAds(name)) == CopyFixture::read(f.cdAds(name)), qPrintable(name));
     QCOMPARE(CopyFixture::entries(f.fake.folders.localCopyFolder()), QStringList{"ads"});
 
-    f.start();
-    QCOMPARE(f.state().location.AdRoot, QStringLiteral("D:"));
-    QRadioButton* category = f.window().optParent[0];
-    QTest::mouseClick(category, Qt::LeftButton, {}, QPoint(6, category->height() / 2));
-    QTest::mouseClick(f.yearButton(QStringLiteral("1999")), Qt::LeftButton);
-    QCOMPARE(f.state().shown.DocumentTitle, QStringLiteral("D:\\ads\\99kxpe00.jpg"));
-    QCOMPARE(f.shown(), QStringList());
+    startShows1999FromTheDisc(f);
 }
 
 QTEST_MAIN(InterruptedCopyTest)
