@@ -43,7 +43,7 @@ void BackgroundCommits::add(int index, std::unique_ptr<platform::ReplacementFile
     std::unique_lock lock(mutex_);
     waitPainting(lock, [this] { return waiting_.size() < mostWaiting_; });
     waiting_.push_back({index, std::move(file)});
-    added_.notify_all();
+    added_.notify_one();
 }
 
 std::vector<BackgroundCommits::Outcome> BackgroundCommits::takeEnded() {

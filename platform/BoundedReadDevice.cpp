@@ -198,7 +198,9 @@ qint64 BoundedReadDevice::readData(char* data, qint64 maxSize) {
         ReadResult block = std::move(shared_->ready.front());
         shared_->ready.pop_front();
         shared_->readyBytes -= block.bytes.size();
-        shared_->wake.notify_all();
+        // A worker at the end sleeps on; waking it for nothing costs the caller a system call per block.
+        if (!shared_->end)
+            shared_->wake.notify_all();
         if (!block.status.ok) {
             setErrorString(block.status.error);
             return -1;
