@@ -21,6 +21,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <deque>
 #include <optional>
 
 namespace install {
@@ -32,8 +33,10 @@ constexpr int NamedFailures = 5;
 // while the next are copied.
 constexpr int CommitThreads = 4;
 constexpr int CommitsWaiting = 8;
-// How far the disc is read ahead of the copy: a whole ad as a rule.
+// How far the disc is read ahead of the copy: a whole ad as a rule, of the next few files, so that a
+// worker slow to get its turn on the processor still has the next file ready.
 constexpr qint64 ReadAheadBytes = 512 * 1024;
+constexpr int FilesReadAhead = 2;
 
 } // namespace
 
@@ -173,15 +176,18 @@ QList<AdCopy::Failure> AdCopy::copyEachFile() {
                 note(ended.index, {ended.status, FailedAt::TargetWrite, {}});
         }
     };
+    std::deque<std::unique_ptr<platform::PendingOpen>> ahead; // the files after this one, in list order
+    int begun = 0;
     int started = 0;
-    std::unique_ptr<platform::PendingOpen> next = beginReading(0);
     for (; started < catalog_.AdFileCount && !sessionEnding_ && !sharedFailure; ++started) {
+        // The disc reads the next files while this one is written.
+        while (begun < catalog_.AdFileCount && begun <= started + FilesReadAhead)
+            ahead.push_back(beginReading(begun++));
         const QString name = adFileName(catalog_.AdFileList[started]);
         copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\") + name;
         copy_.CopySource = sourcePath(started);
-        source_ = std::move(next);
-        // The disc reads the next file while this one is written.
-        next = beginReading(started + 1);
+        source_ = std::move(ahead.front());
+        ahead.pop_front();
         // A name that is not a plain file name could reach past the ads folders.
         FileOutcome copied = source_ ? CopyFileWithProgress()
                                      : FileOutcome{platform::FileStatus::failure(QStringLiteral(
@@ -195,7 +201,7 @@ QList<AdCopy::Failure> AdCopy::copyEachFile() {
             note(started, copied);
         noteCommits();
     }
-    next.reset();
+    ahead.clear();
     // What was written is committed even when the session ends: those files are copied.
     commits.finish();
     noteCommits();
@@ -211,7 +217,7 @@ QList<AdCopy::Failure> AdCopy::copyEachFile() {
 }
 
 std::unique_ptr<platform::PendingOpen> AdCopy::beginReading(int index) const {
-    if (index >= catalog_.AdFileCount || !isPlainFileName(adFileName(catalog_.AdFileList[index])))
+    if (!isPlainFileName(adFileName(catalog_.AdFileList[index])))
         return nullptr;
     return files_.openReadAhead(sourcePath(index), ReadAheadBytes);
 }

@@ -77,7 +77,7 @@ private:
     bool CopyAdFiles();
     QList<Failure> copyEachFile();
     // The disc's file of an entry of the ad list, begun to be read; none for a name that is no plain file
-    // name, or past the end of the list.
+    // name.
     std::unique_ptr<platform::PendingOpen> beginReading(int index) const;
     QString sourcePath(int index) const;
     // Reads source_, copying it to CopyTarget; what it wrote is left to be committed.
