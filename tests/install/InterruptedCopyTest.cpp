@@ -286,10 +286,10 @@ void InterruptedCopyTest::copyEndedPartWayIsNoAdSource() {
     QCOMPARE(program.exitStatus(), signal == SIGTERM ? QProcess::NormalExit : QProcess::CrashExit);
     QCOMPARE(QFileInfo::exists(f.fake.root() + "/config/VantorAds/VantorAds.ini"), signal == SIGTERM);
 
-    // Whole files only, the last years not reached, and no record of a complete copy.
+    // Whole files of the disc only, the last years not reached, and no record of a complete copy. Files
+    // are named as each is forced to the disk, several at a time, so not always in the order of the list.
     const QStringList copied = CopyFixture::entries(f.copyAds());
     QVERIFY2(copied.size() < names.size() && !copied.contains(names.last()), qPrintable(copied.join(' ')));
-    QCOMPARE(copied, names.first(copied.size()));
     for (const QString& name : copied)
         QVERIFY2(CopyFixture::read(f.copyAds(name)) == CopyFixture::read(f.cdAds(name)), qPrintable(name));
     QCOMPARE(CopyFixture::entries(f.fake.folders.localCopyFolder()), QStringList{"ads"});
