@@ -1,5 +1,6 @@
 #include "install/AdCopy.h"
 
+#include "install/BackgroundCommits.h"
 #include "install/CloseHold.h"
 
 #include "catalog/AdFileList.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <deque>
 #include <optional>
 
 namespace install {
@@ -27,6 +29,14 @@ namespace {
 
 // How many of the files that did not arrive the closing message names.
 constexpr int NamedFailures = 5;
+// How many copied files are forced to the disk and named at a time, and how many more may wait for that
+// while the next are copied.
+constexpr int CommitThreads = 4;
+constexpr int CommitsWaiting = 8;
+// How far the disc is read ahead of the copy: a whole ad as a rule, of the next few files, so that a
+// worker slow to get its turn on the processor still has the next file ready.
+constexpr qint64 ReadAheadBytes = 512 * 1024;
+constexpr int FilesReadAhead = 2;
 
 } // namespace
 
@@ -153,30 +163,77 @@ bool AdCopy::CopyAdFiles() {
 }
 
 QList<AdCopy::Failure> AdCopy::copyEachFile() {
-    QList<Failure> failed;
-    for (int i = 0; i < catalog_.AdFileCount && !sessionEnding_; ++i) {
-        const QString name = adFileName(catalog_.AdFileList[i]);
-        copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\") + name;
-        copy_.CopySource = location_.DocRoot + QStringLiteral("\\Ads\\") + name;
-        // A name that is not a plain file name could reach past the ads folders.
-        const FileOutcome copied =
-            isPlainFileName(name) ? CopyFileWithProgress()
-                                  : FileOutcome{platform::FileStatus::failure(QStringLiteral(
-                                                    "This is not the name of a file in the ads folder.")),
-                                                FailedAt::Source};
-        if (copied.status.ok || sessionEnding_)
-            continue;
-        failed.append({name, copied.status.error});
-        if (failsEveryFile(copied)) {
-            // One report instead of one box for every file left.
-            for (int rest = i + 1; rest < catalog_.AdFileCount; ++rest)
-                failed.append({adFileName(catalog_.AdFileList[rest]), copied.status.error});
-            break;
+    std::map<int, Failure> failed; // in the order of the list, whenever each failure came to light
+    BackgroundCommits commits(CommitThreads, CommitsWaiting);
+    std::optional<QString> sharedFailure; // what every file left would meet, once it came to light
+    const auto note = [&](int index, const FileOutcome& outcome) {
+        if (noteFailure(failed, index, outcome, sharedFailure.has_value()) && !sharedFailure)
+            sharedFailure = outcome.status.error;
+    };
+    const auto noteCommits = [&] {
+        for (const BackgroundCommits::Outcome& ended : commits.takeEnded()) {
+            if (!ended.status.ok)
+                note(ended.index, {ended.status, FailedAt::TargetWrite, {}});
         }
-        boxes_.show({copy_.CopySource + state::CrLf + state::CrLf + copied.status.error,
-                     state::ApplicationTitle, platform::MessageButtons::Ok, platform::MessageIcon::None});
+    };
+    std::deque<std::unique_ptr<platform::PendingOpen>> ahead; // the files after this one, in list order
+    int begun = 0;
+    int started = 0;
+    for (; started < catalog_.AdFileCount && !sessionEnding_ && !sharedFailure; ++started) {
+        // The disc reads the next files while this one is written.
+        while (begun < catalog_.AdFileCount && begun <= started + FilesReadAhead)
+            ahead.push_back(beginReading(begun++));
+        const QString name = adFileName(catalog_.AdFileList[started]);
+        copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\") + name;
+        copy_.CopySource = sourcePath(started);
+        source_ = std::move(ahead.front());
+        ahead.pop_front();
+        // A name that is not a plain file name could reach past the ads folders.
+        FileOutcome copied = source_ ? CopyFileWithProgress()
+                                     : FileOutcome{platform::FileStatus::failure(QStringLiteral(
+                                                       "This is not the name of a file in the ads folder.")),
+                                                   FailedAt::Source,
+                                                   {}};
+        source_.reset();
+        if (copied.written)
+            commits.add(started, std::move(copied.written));
+        else if (!copied.status.ok && !sessionEnding_)
+            note(started, copied);
+        noteCommits();
     }
-    return failed;
+    ahead.clear();
+    // What was written is committed even when the session ends: those files are copied.
+    commits.finish();
+    noteCommits();
+    QList<Failure> report;
+    for (const auto& [index, failure] : failed)
+        report.append(failure);
+    // One report instead of one box for every file left.
+    if (sharedFailure && !sessionEnding_) {
+        for (int rest = started; rest < catalog_.AdFileCount; ++rest)
+            report.append({adFileName(catalog_.AdFileList[rest]), *sharedFailure});
+    }
+    return report;
+}
+
+std::unique_ptr<platform::PendingOpen> AdCopy::beginReading(int index) const {
+    if (!isPlainFileName(adFileName(catalog_.AdFileList[index])))
+        return nullptr;
+    return files_.openReadAhead(sourcePath(index), ReadAheadBytes);
+}
+
+QString AdCopy::sourcePath(int index) const {
+    return location_.DocRoot + QStringLiteral("\\Ads\\") + adFileName(catalog_.AdFileList[index]);
+}
+
+bool AdCopy::noteFailure(std::map<int, Failure>& failed, int index, const FileOutcome& outcome,
+                         bool stopping) {
+    failed[index] = {adFileName(catalog_.AdFileList[index]), outcome.status.error};
+    if (stopping || failsEveryFile(outcome))
+        return true;
+    boxes_.show({sourcePath(index) + state::CrLf + state::CrLf + outcome.status.error,
+                 state::ApplicationTitle, platform::MessageButtons::Ok, platform::MessageIcon::None});
+    return false;
 }
 
 bool AdCopy::failsEveryFile(const FileOutcome& outcome) const {
@@ -195,19 +252,19 @@ bool AdCopy::failsEveryFile(const FileOutcome& outcome) const {
 }
 
 AdCopy::FileOutcome AdCopy::CopyFileWithProgress() {
-    platform::OpenResult source = files_.openRead(copy_.CopySource);
+    platform::OpenResult source = source_->take();
     if (!source.status.ok)
-        return {source.status, FailedAt::Source};
+        return {source.status, FailedAt::Source, {}};
     const qint64 length = source.file.size();
     // The copy takes the place of an earlier one only once it is complete.
     platform::ReplacementResult target = files_.openReplacement(copy_.CopyTarget);
     if (!target.status.ok)
-        return {target.status, FailedAt::TargetFolder};
+        return {target.status, FailedAt::TargetFolder, {}};
 
     const qint64 blocks = length / CopyBlockBytes;
     for (qint64 i = 1; i <= blocks; ++i) {
         if (const platform::FileStatus read = source.file.readFully(block_); !read.ok)
-            return {read, FailedAt::Source};
+            return {read, FailedAt::Source, {}};
         if (window_.Text2->text() != copy_.CopySource)
             window_.Text2->setText(copy_.CopySource);
         setGauge(window_.ProgressGuage, fileGaugeValue(i, length));
@@ -216,24 +273,25 @@ AdCopy::FileOutcome AdCopy::CopyFileWithProgress() {
         if (const platform::FileStatus written =
                 target.file->write(QByteArrayView(block_.data(), qsizetype(block_.size())));
             !written.ok)
-            return {written, FailedAt::TargetWrite};
+            return {written, FailedAt::TargetWrite, {}};
         // The panel repaints and the gauges move; the disabled window lets no command start meanwhile.
         QCoreApplication::processEvents();
         // The file half written is dropped, which leaves nothing of it behind.
         if (sessionEnding_)
-            return {platform::FileStatus::failure(QStringLiteral("The session ended.")), FailedAt::Nothing};
+            return {
+                platform::FileStatus::failure(QStringLiteral("The session ended.")), FailedAt::Nothing, {}};
     }
     setGauge(window_.ProgressGuage, 100);
 
     const std::span<char> rest(block_.data(), std::size_t(length - blocks * CopyBlockBytes));
     if (!rest.empty()) {
         if (const platform::FileStatus read = source.file.readFully(rest); !read.ok)
-            return {read, FailedAt::Source};
+            return {read, FailedAt::Source, {}};
         if (const platform::FileStatus written = target.file->write(QByteArrayView(rest.data(), rest.size()));
             !written.ok)
-            return {written, FailedAt::TargetWrite};
+            return {written, FailedAt::TargetWrite, {}};
     }
-    return {target.file->commit(), FailedAt::TargetWrite};
+    return {platform::FileStatus::success(), FailedAt::Nothing, std::move(target.file)};
 }
 
 platform::FileStatus AdCopy::recordCompleteCopy() {

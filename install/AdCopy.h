@@ -8,12 +8,16 @@
 #include <QStringList>
 
 #include <array>
+#include <map>
+#include <memory>
 
 namespace catalog {
 class FileLister;
 }
 namespace platform {
 class AppFolders;
+class PendingOpen;
+class ReplacementFile;
 class BusyCursor;
 class Files;
 class MessageBoxes;
@@ -58,6 +62,7 @@ private:
     struct FileOutcome {
         platform::FileStatus status;
         FailedAt at = FailedAt::Nothing;
+        std::unique_ptr<platform::ReplacementFile> written; // every byte written, still to be committed
     };
 
     void copyCommand();
@@ -71,9 +76,16 @@ private:
     // True when every file of the list arrived and the copy is recorded as complete.
     bool CopyAdFiles();
     QList<Failure> copyEachFile();
+    // The disc's file of an entry of the ad list, begun to be read; none for a name that is no plain file
+    // name.
+    std::unique_ptr<platform::PendingOpen> beginReading(int index) const;
+    QString sourcePath(int index) const;
+    // Reads source_, copying it to CopyTarget; what it wrote is left to be committed.
     FileOutcome CopyFileWithProgress();
-    // True when the failure is one every file still to come would meet: the disc gone, the disk full, or
-    // no file can be made in the copy folder.
+    // Notes the failure of a file; true when every file still to come would meet it too: the disc gone,
+    // the disk full, or no file can be made in the copy folder. Any other failure is shown at once, unless
+    // the copy is stopping already.
+    bool noteFailure(std::map<int, Failure>& failed, int index, const FileOutcome& outcome, bool stopping);
     bool failsEveryFile(const FileOutcome& outcome) const;
     // Puts the record that vouches for a complete copy on the disk, after the copied files themselves.
     platform::FileStatus recordCompleteCopy();
@@ -93,7 +105,8 @@ private:
     const platform::Screen& screen_;
     platform::BusyCursor& cursor_;
     bool sessionEnding_ = false;
-    std::array<char, CopyBlockBytes> block_{}; // the one buffer every block of every file passes through
+    std::unique_ptr<platform::PendingOpen> source_; // the file CopyFileWithProgress copies
+    std::array<char, CopyBlockBytes> block_{};      // the one buffer every block of every file passes through
 };
 
 } // namespace install

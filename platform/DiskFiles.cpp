@@ -48,6 +48,16 @@ OpenResult open(const std::optional<QString>& native, const QString& path, QIODe
     return result;
 }
 
+// A file that needs no worker (a disc image's, one of the user's own folders), opened at once.
+class OpenedFile : public PendingOpen {
+public:
+    explicit OpenedFile(OpenResult opened) : opened_(std::move(opened)) {}
+    OpenResult take() override { return std::move(opened_); }
+
+private:
+    OpenResult opened_;
+};
+
 } // namespace
 
 DiskFiles::DiskFiles(const PathResolver& resolver, std::chrono::milliseconds readBound, OpenQuery openFile)
@@ -93,13 +103,22 @@ OpenResult DiskFiles::openRead(const QString& path) const {
         return native ? openFile_(*native) : OpenResult{noSuchDrive(path), {}};
     }
     // Finding the file, opening it and every read of it run under the bound: a drive may hang at any of
-    // them. The worker gets its own copy of the resolver, as it may outlive these services.
-    return BoundedReadDevice::open(
-        [resolver = resolver_, open = openFile_, path] {
-            const auto native = resolver.resolve(path);
-            return native ? open(*native) : OpenResult{noSuchDrive(path), {}};
-        },
-        readBound_);
+    // them.
+    return BoundedReadDevice::open(boundedOpener(path), readBound_);
+}
+
+std::unique_ptr<PendingOpen> DiskFiles::openReadAhead(const QString& path, qint64 aheadBytes) const {
+    if (resolver_.onImage(path) || !PathResolver::hasDriveLetter(path))
+        return std::make_unique<OpenedFile>(openRead(path));
+    std::lock_guard lock(readAheadMutex_);
+    return BoundedReadDevice::begin(boundedOpener(path), readBound_, aheadBytes, lastReadAhead_);
+}
+
+BoundedReadDevice::Opener DiskFiles::boundedOpener(const QString& path) const {
+    return [resolver = resolver_, open = openFile_, path] {
+        const auto native = resolver.resolve(path);
+        return native ? open(*native) : OpenResult{noSuchDrive(path), {}};
+    };
 }
 
 ReadResult DiskFiles::readAll(const QString& path, qint64 byteLimit) const {

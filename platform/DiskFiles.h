@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/BoundedReadDevice.h"
 #include "platform/Files.h"
 #include "platform/PathResolver.h"
 #include "platform/RegularFile.h"
 
 #include <chrono>
 #include <functional>
+#include <mutex>
 
 namespace platform {
 
@@ -23,6 +25,7 @@ public:
     bool exists(const QString& path) const override;
     LengthResult length(const QString& path) const override;
     OpenResult openRead(const QString& path) const override;
+    std::unique_ptr<PendingOpen> openReadAhead(const QString& path, qint64 aheadBytes) const override;
     ReadResult readAll(const QString& path, qint64 byteLimit) const override;
     FileStamp stamp(const QString& path) const override;
     OpenResult openWrite(const QString& path) const override;
@@ -35,9 +38,15 @@ public:
     FreeSpace freeSpace(const QString& folder) const override;
 
 private:
+    // The worker that opens and reads a file of a drive, under the bound, with its own copy of the
+    // resolver, as it may outlive these services.
+    BoundedReadDevice::Opener boundedOpener(const QString& path) const;
+
     const PathResolver& resolver_;
     std::chrono::milliseconds readBound_;
     OpenQuery openFile_;
+    mutable std::mutex readAheadMutex_;
+    mutable std::weak_ptr<BoundedReadDevice::Shared> lastReadAhead_; // the file the next one waits for
 };
 
 } // namespace platform

@@ -57,4 +57,13 @@ struct OpenResult {
     FileHandle file; // open only when status.ok
 };
 
+// A file whose opening and reading began before it was wanted, so that waiting for the drive overlaps
+// other work. Dropping it untaken gives the file up.
+class PendingOpen {
+public:
+    virtual ~PendingOpen() = default;
+    // What opening the file at this moment would give, waited for as that would be. Once only.
+    virtual OpenResult take() = 0;
+};
+
 } // namespace platform

@@ -49,6 +49,10 @@ public:
     // Opens an ordinary file only: anything else a name can stand for (a FIFO, a device, a folder) is
     // refused at once, without waiting for it.
     virtual OpenResult openRead(const QString& path) const = 0;
+    // openRead() begun now, with up to aheadBytes of the file read before they are asked for; for a file
+    // that is to be read through to its end. The files begun this way are read one after another, each
+    // once the one before was read to its end or given up, so that a disc does not seek between them.
+    virtual std::unique_ptr<PendingOpen> openReadAhead(const QString& path, qint64 aheadBytes) const = 0;
     // The whole of an ordinary file of at most byteLimit bytes; anything else is refused without blocking.
     // Safe to call from several threads at once.
     virtual ReadResult readAll(const QString& path, qint64 byteLimit) const = 0;

@@ -1,19 +1,25 @@
 #include "platform/doubles/ScriptedFreeSpaceFiles.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace platform {
 namespace {
 
-// Writes what still fits and then fails as a full disk does.
-class FillingFile : public ReplacementFile {
+// Writes what still fits, if the disk can fill up, and then fails as a full disk does; commits as slowly
+// as the disk is, and logs them.
+class ScriptedFile : public ReplacementFile {
 public:
-    FillingFile(std::unique_ptr<ReplacementFile> file, std::shared_ptr<qint64> roomLeft)
-        : file_(std::move(file)), roomLeft_(std::move(roomLeft)) {}
+    ScriptedFile(std::unique_ptr<ReplacementFile> file, std::shared_ptr<qint64> roomLeft, QString path,
+                 std::shared_ptr<ScriptedFreeSpaceFiles::Commits> commits)
+        : file_(std::move(file)), roomLeft_(std::move(roomLeft)), path_(std::move(path)),
+          commits_(std::move(commits)) {}
 
     FileStatus write(QByteArrayView bytes) override {
         if (!failure_.ok)
             return failure_;
+        if (!roomLeft_)
+            return file_->write(bytes);
         const qsizetype fits = qsizetype(std::min<qint64>(*roomLeft_, bytes.size()));
         *roomLeft_ -= fits;
         const FileStatus written = file_->write(bytes.first(fits));
@@ -22,11 +28,21 @@ public:
         failure_ = FileStatus::noRoom(QStringLiteral("No space left on device"));
         return failure_;
     }
-    FileStatus commit() override { return failure_.ok ? file_->commit() : failure_; }
+    FileStatus commit() override {
+        if (!failure_.ok)
+            return failure_;
+        std::this_thread::sleep_for(commits_->delay);
+        const FileStatus committed = file_->commit();
+        std::lock_guard lock(commits_->mutex);
+        commits_->ended.append(path_);
+        return committed;
+    }
 
 private:
     std::unique_ptr<ReplacementFile> file_;
     std::shared_ptr<qint64> roomLeft_;
+    QString path_;
+    std::shared_ptr<ScriptedFreeSpaceFiles::Commits> commits_;
     FileStatus failure_;
 };
 
@@ -34,9 +50,14 @@ private:
 
 ReplacementResult ScriptedFreeSpaceFiles::openReplacement(const QString& path) const {
     ReplacementResult result = DiskFiles::openReplacement(path);
-    if (result.status.ok && roomLeft_)
-        result.file = std::make_unique<FillingFile>(std::move(result.file), roomLeft_);
+    if (result.status.ok)
+        result.file = std::make_unique<ScriptedFile>(std::move(result.file), roomLeft_, path, commits_);
     return result;
+}
+
+QStringList ScriptedFreeSpaceFiles::committed() const {
+    std::lock_guard lock(commits_->mutex);
+    return commits_->ended;
 }
 
 void ScriptedFreeSpaceFiles::failReads(const QString& path, int times) {

@@ -57,6 +57,7 @@ private slots:
     void freeSpaceIsCheckedBeforeThePanelShows();
     void cancelLeavesEverythingAsItWas();
     void copiesEveryAdBlockByBlock();
+    void adsAreInPlaceBeforeTheCopyVouchesForThem();
     void failedFilesAreReportedAndTheCopyGoesOn_data();
     void failedFilesAreReportedAndTheCopyGoesOn();
     void listingTheAds_data();
@@ -209,6 +210,26 @@ void HardDiskCopyTest::copiesEveryAdBlockByBlock() {
                  QString::number(w.ProgressGuage2->fillPercent()),
              QStringLiteral("000"));
     QVERIFY(f->idle());
+}
+
+// Files are put in place while the next ones are copied; the record that vouches for the copy comes only
+// after the last of them, however slowly the disk forces them.
+void HardDiskCopyTest::adsAreInPlaceBeforeTheCopyVouchesForThem() {
+    QStringList targets;
+    for (int i = 0; i < 12; ++i) {
+        const QString name = QStringLiteral("53kxpe%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        f->write(f->cdAds(name), CopyFixture::content(30'000, i));
+        targets << f->fake.folders.localCopyFolder() + QStringLiteral("\\ads\\") + name;
+    }
+    f->fake.files.slowCommits(std::chrono::milliseconds(40));
+    f->start();
+    f->copy();
+
+    QCOMPARE(f->shown(), QStringList{Success});
+    QStringList committed = f->fake.files.committed();
+    QCOMPARE(committed.takeLast(), f->fake.folders.localCopyFolder() + QStringLiteral("\\ads.complete"));
+    committed.sort();
+    QCOMPARE(committed, targets);
 }
 
 void HardDiskCopyTest::failedFilesAreReportedAndTheCopyGoesOn_data() {

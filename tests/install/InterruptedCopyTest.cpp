@@ -189,15 +189,24 @@ void InterruptedCopyTest::failureEveryFileWouldShareStopsTheCopy() {
         f.whenCopying(names[1], [&] { QVERIFY(QDir(f.cdAds()).removeRecursively()); });
     f.copy();
 
-    // One report for the ten files that did not arrive, each named with the reason; the viewer stays.
+    // The files before the failure arrived: on a full disk the first two; from a disc taken out, also the
+    // two the copy had read ahead by then, if it had. One report for the files that did not arrive, each
+    // named with the reason; the viewer stays.
+    const QStringList arrived = CopyFixture::entries(f.copyAds());
+    const qsizetype copied = arrived.size();
+    QVERIFY2(arrived == names.first(copied) && copied >= 2 &&
+                 copied <= (fault == QLatin1String("full") ? 2 : 4),
+             qPrintable(arrived.join(u' ')));
     QStringList missed;
-    for (const QString& name : names.sliced(2, 5))
+    for (const QString& name : names.sliced(copied, 5))
         missed << name + QStringLiteral(": ") + reason;
-    QCOMPARE(f.shown(), QStringList{QStringLiteral("Ok x %1: 10 of 12 Ads could not be copied:\r\n\r\n%2\r\n"
-                                                   "and 5 more\r\n\r\nThe Ads are still shown from where "
+    QCOMPARE(f.shown(), QStringList{QStringLiteral("Ok x %1: %2 of 12 Ads could not be copied:\r\n\r\n%3\r\n"
+                                                   "and %4 more\r\n\r\nThe Ads are still shown from where "
                                                    "they were shown before.\r\n")
-                                        .arg(Product, missed.join(QStringLiteral("\r\n")))});
-    QCOMPARE(CopyFixture::entries(f.copyAds()), names.first(2));
+                                        .arg(Product)
+                                        .arg(12 - copied)
+                                        .arg(missed.join(QStringLiteral("\r\n")))
+                                        .arg(12 - copied - 5)});
     QCOMPARE(f.state().location.AdRoot, QStringLiteral("D:"));
     QVERIFY(f.idle() && !f.window().pnlProgress->isVisible());
     QCOMPARE(f.boxes.unexpectedBoxes(), 0);
@@ -277,10 +286,10 @@ void InterruptedCopyTest::copyEndedPartWayIsNoAdSource() {
     QCOMPARE(program.exitStatus(), signal == SIGTERM ? QProcess::NormalExit : QProcess::CrashExit);
     QCOMPARE(QFileInfo::exists(f.fake.root() + "/config/VantorAds/VantorAds.ini"), signal == SIGTERM);
 
-    // Whole files only, the last years not reached, and no record of a complete copy.
+    // Whole files of the disc only, the last years not reached, and no record of a complete copy. Files
+    // are named as each is forced to the disk, several at a time, so not always in the order of the list.
     const QStringList copied = CopyFixture::entries(f.copyAds());
     QVERIFY2(copied.size() < names.size() && !copied.contains(names.last()), qPrintable(copied.join(' ')));
-    QCOMPARE(copied, names.first(copied.size()));
     for (const QString& name : copied)
         QVERIFY2(CopyFixture::read(f.copyAds(name)) == CopyFixture::read(f.cdAds(name)), qPrintable(name));
     QCOMPARE(CopyFixture::entries(f.fake.folders.localCopyFolder()), QStringList{"ads"});

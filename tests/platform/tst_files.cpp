@@ -15,6 +15,7 @@ class FilesTest : public QObject {
 
 private slots:
     void init();
+    void blocksRoundTrip_data();
     void blocksRoundTrip();
     void openWriteEmptiesAnExistingFile();
     void existsAndLength();
@@ -51,14 +52,22 @@ void FilesTest::init() {
     files_ = std::make_unique<DiskFiles>(*resolver_);
 }
 
+void FilesTest::blocksRoundTrip_data() {
+    QTest::addColumn<qint64>("readAhead");
+    QTest::newRow("opened when read") << qint64(0);
+    QTest::newRow("read ahead in larger blocks") << qint64(50'000);
+}
+
 void FilesTest::blocksRoundTrip() {
+    QFETCH(qint64, readAhead);
     QByteArray source(60'000, '\0');
     for (int i = 0; i < source.size(); ++i)
         source[i] = char(i * 7 % 251);
     makeFile(QStringLiteral("cd/ADS/60KXPE00.JPG"), source);
     QVERIFY(files_->createFolder(dir_->path() + "\\copy\\ads\\").ok);
 
-    auto in = files_->openRead(QStringLiteral("E:\\Ads\\60kxpe00.jpg"));
+    const QString disc = QStringLiteral("E:\\Ads\\60kxpe00.jpg");
+    auto in = readAhead > 0 ? files_->openReadAhead(disc, readAhead)->take() : files_->openRead(disc);
     QVERIFY2(in.status.ok, qPrintable(in.status.error));
     auto out = files_->openWrite(dir_->path() + "\\copy\\ads\\60kxpe00.jpg");
     QVERIFY2(out.status.ok, qPrintable(out.status.error));
