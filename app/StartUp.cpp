@@ -7,9 +7,10 @@
 #include "platform/Services.h"
 #include "state/DriveReport.h"
 #include "state/ScreenSize.h"
-#include "ui/Form1.h"
+#include "ui/AdViewControls.h"
 #include "ui/Form2.h"
 #include "ui/ImageBox.h"
+#include "ui/MainMenus.h"
 #include "ui/Units.h"
 
 #include <QAction>
@@ -18,15 +19,15 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTimer>
+#include <QWidget>
 
 namespace app {
 
 StartUp::StartUp(platform::Services& services, state::ProgramState& state, ui::Form2& splash,
-                 ui::Form1& mainWindow, QStringList arguments, QObject* parent)
+                 QWidget& mainWindow, const ui::AdViewControls& view, ui::MainMenus& menus,
+                 QStringList arguments, QObject* parent)
     : QObject(parent), services_(services), state_(state), splash_(splash), mainWindow_(mainWindow),
-      arguments_(std::move(arguments)) {
-    connect(splash_.Timer1, &QTimer::timeout, this, &StartUp::finishSplash);
-}
+      view_(view), menus_(menus), arguments_(std::move(arguments)) {}
 
 void StartUp::begin() {
     services_.cursor.setBusy();
@@ -92,8 +93,8 @@ void StartUp::sizeAndPlaceMainWindow() {
             {double(ui::twipsFromPixels(screen.x())), double(ui::twipsFromPixels(screen.y())),
              double(ui::twipsFromPixels(screen.width())), double(ui::twipsFromPixels(screen.height()))});
     input.design = DesignedMainWindow;
-    const QRect image = mainWindow_.Image1->geometry();
-    const QRect number = mainWindow_.Text1->geometry();
+    const QRect image = view_.Image1->geometry();
+    const QRect number = view_.Text1->geometry();
     input.computed.width = double(image.x() + image.width()) * ui::TwipsPerPixel + 400;
     input.computed.height = double(number.y() + number.height()) * ui::TwipsPerPixel + 900;
     auto read = [this](const char* key) {
@@ -107,7 +108,7 @@ void StartUp::sizeAndPlaceMainWindow() {
     }
     const Placement placement = placeMainWindow(input);
     if (placement.hideTaskBarCommand)
-        mainWindow_.mnuHideStatus->setVisible(false);
+        menus_.mnuHideStatus->setVisible(false);
     mainWindowTwips_ = placement.geometry;
     applyOuterGeometry(mainWindow_, mainWindowTwips_);
 }

@@ -5,12 +5,15 @@
 
 #include <QObject>
 
+class QWidget;
+
 namespace platform {
 struct Services;
 }
 namespace ui {
-class Form1;
 class Form2;
+struct AdViewControls;
+struct MainMenus;
 } // namespace ui
 
 namespace app {
@@ -20,11 +23,13 @@ namespace app {
 class StartUp : public QObject {
     Q_OBJECT
 public:
-    StartUp(platform::Services& services, state::ProgramState& state, ui::Form2& splash,
-            ui::Form1& mainWindow, QStringList arguments, QObject* parent = nullptr);
+    // The main window is given whole, as it is sized and placed, and by the panels whose controls it reads.
+    StartUp(platform::Services& services, state::ProgramState& state, ui::Form2& splash, QWidget& mainWindow,
+            const ui::AdViewControls& view, ui::MainMenus& menus, QStringList arguments,
+            QObject* parent = nullptr);
 
     void begin();
-    // What the splash timer does when it fires; public so that tests need not wait three seconds.
+    // What the splash timer does when it fires.
     void finishSplash();
 
 signals:
@@ -38,7 +43,9 @@ private:
     platform::Services& services_;
     state::ProgramState& state_;
     ui::Form2& splash_;
-    ui::Form1& mainWindow_;
+    QWidget& mainWindow_;
+    const ui::AdViewControls& view_;
+    ui::MainMenus& menus_;
     QStringList arguments_;
     bool splashFinished_ = false;
     TwipsGeometry mainWindowTwips_;

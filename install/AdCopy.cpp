@@ -7,15 +7,13 @@
 #include "platform/BusyCursor.h"
 #include "platform/Files.h"
 #include "platform/Screen.h"
-#include "platform/SessionEnd.h"
 #include "state/DriveReport.h"
-#include "ui/Form1.h"
+#include "ui/ProgressPanel.h"
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
 #include "ui/Units.h"
 #include "ui/WindowDisabledGuard.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
 
@@ -30,19 +28,18 @@ constexpr int NamedFailures = 5;
 
 } // namespace
 
-AdCopy::AdCopy(ui::Form1& window, state::DataLocation& location, state::DriveReport& report,
-               state::CatalogState& catalog, state::CopyState& copy, platform::MessageBoxes& boxes,
-               platform::ProgramExit& exit, const catalog::FileLister& lister, const platform::Files& files,
-               const platform::AppFolders& folders, const platform::Screen& screen,
-               platform::BusyCursor& cursor, platform::SessionEnd& sessionEnd, QObject* parent)
-    : QObject(parent), window_(window), location_(location), report_(report), catalog_(catalog), copy_(copy),
-      boxes_(boxes), exit_(exit), lister_(lister), files_(files), folders_(folders), screen_(screen),
-      cursor_(cursor) {
-    connect(window_.mnuCopy, &QAction::triggered, this, &AdCopy::copyCommand);
-    // Only a running copy looks at this; otherwise the window's own closing ends the program.
-    connect(&sessionEnd, &platform::SessionEnd::endRequested, this, [this] { sessionEnding_ = true; });
-    connect(window_.cmdCancel, &ui::SSCommand::clicked, window_.pnlProgress, &QWidget::hide);
-    connect(window_.cmdCopy, &ui::SSCommand::clicked, this, &AdCopy::copyAds);
+AdCopy::AdCopy(QWidget& window, ui::ProgressPanel& progress, state::DataLocation& location,
+               state::DriveReport& report, state::CatalogState& catalog, state::CopyState& copy,
+               platform::MessageBoxes& boxes, platform::ProgramExit& exit, const catalog::FileLister& lister,
+               const platform::Files& files, const platform::AppFolders& folders,
+               const platform::Screen& screen, platform::BusyCursor& cursor, QObject* parent)
+    : QObject(parent), window_(window), progress_(progress), location_(location), report_(report),
+      catalog_(catalog), copy_(copy), boxes_(boxes), exit_(exit), lister_(lister), files_(files),
+      folders_(folders), screen_(screen), cursor_(cursor) {}
+
+void AdCopy::sessionEnds() {
+    // Only a running copy looks at this.
+    sessionEnding_ = true;
 }
 
 void AdCopy::setGauge(ui::SSPanel* gauge, int value) {
@@ -67,7 +64,7 @@ void AdCopy::copyCommand() {
         showNotEnoughSpace(freeBytes);
         return;
     }
-    ui::SSPanel* panel = window_.pnlProgress;
+    ui::SSPanel* panel = progress_.pnlProgress;
     panel->raise();
     panel->show();
     panel->move(progressPanelPlace(screen_.widthTwips() / ui::TwipsPerPixel,
@@ -117,9 +114,9 @@ void AdCopy::copyAds() {
     // Destroyed last: a close that came meanwhile is carried out once the copy has ended.
     const CloseHold hold(window_);
     sessionEnding_ = false;
-    window_.cmdCopy->setEnabled(false);
-    window_.cmdCancel->setEnabled(false);
-    window_.pnlProgress->show();
+    progress_.cmdCopy->setEnabled(false);
+    progress_.cmdCancel->setEnabled(false);
+    progress_.pnlProgress->show();
     // The copy stops vouching for itself, on the disk too, before the first of its files changes.
     files_.remove(folders_.localCopyFolder() + state::CopyCompleteRecord);
     files_.syncFolder(folders_.localCopyFolder());
@@ -127,11 +124,11 @@ void AdCopy::copyAds() {
     files_.createFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
     if (CopyAdFiles())
         location_.AdRoot = folders_.localCopyFolder();
-    window_.pnlProgress->hide();
-    window_.cmdCopy->setEnabled(true);
-    window_.cmdCancel->setEnabled(true);
-    setGauge(window_.ProgressGuage2, 0);
-    setGauge(window_.ProgressGuage, 0);
+    progress_.pnlProgress->hide();
+    progress_.cmdCopy->setEnabled(true);
+    progress_.cmdCancel->setEnabled(true);
+    setGauge(progress_.ProgressGuage2, 0);
+    setGauge(progress_.ProgressGuage, 0);
 }
 
 bool AdCopy::CopyAdFiles() {
@@ -139,7 +136,7 @@ bool AdCopy::CopyAdFiles() {
     copy_.CopyBytesLeft = CopyTotalBytes;
     const ui::WindowDisabledGuard disabled(window_);
     QList<Failure> failed = copyEachFile();
-    setGauge(window_.ProgressGuage2, 100);
+    setGauge(progress_.ProgressGuage2, 100);
     // Stopped by the end of the session: what arrived stays, but not as a copy to read the ads from.
     if (sessionEnding_)
         return false;
@@ -208,11 +205,11 @@ AdCopy::FileOutcome AdCopy::CopyFileWithProgress() {
     for (qint64 i = 1; i <= blocks; ++i) {
         if (const platform::FileStatus read = source.file.readFully(block_); !read.ok)
             return {read, FailedAt::Source};
-        if (window_.Text2->text() != copy_.CopySource)
-            window_.Text2->setText(copy_.CopySource);
-        setGauge(window_.ProgressGuage, fileGaugeValue(i, length));
+        if (progress_.Text2->text() != copy_.CopySource)
+            progress_.Text2->setText(copy_.CopySource);
+        setGauge(progress_.ProgressGuage, fileGaugeValue(i, length));
         copy_.CopyBytesLeft -= CopyBlockBytes;
-        setGauge(window_.ProgressGuage2, overallGaugeValue(copy_.CopyBytesLeft));
+        setGauge(progress_.ProgressGuage2, overallGaugeValue(copy_.CopyBytesLeft));
         if (const platform::FileStatus written =
                 target.file->write(QByteArrayView(block_.data(), qsizetype(block_.size())));
             !written.ok)
@@ -223,7 +220,7 @@ AdCopy::FileOutcome AdCopy::CopyFileWithProgress() {
         if (sessionEnding_)
             return {platform::FileStatus::failure(QStringLiteral("The session ended.")), FailedAt::Nothing};
     }
-    setGauge(window_.ProgressGuage, 100);
+    setGauge(progress_.ProgressGuage, 100);
 
     const std::span<char> rest(block_.data(), std::size_t(length - blocks * CopyBlockBytes));
     if (!rest.empty()) {

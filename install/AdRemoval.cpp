@@ -4,9 +4,8 @@
 #include "platform/Files.h"
 #include "platform/MessageBoxes.h"
 #include "state/ProgramState.h"
-#include "ui/Form1.h"
 
-#include <QAction>
+#include <QWidget>
 
 namespace install {
 namespace {
@@ -25,13 +24,11 @@ private:
 
 } // namespace
 
-AdRemoval::AdRemoval(ui::Form1& window, state::DataLocation& location, state::DriveReport& report,
+AdRemoval::AdRemoval(QWidget& window, state::DataLocation& location, state::DriveReport& report,
                      state::OutputState& output, state::CopyState& copy, platform::MessageBoxes& boxes,
                      const platform::Files& files, const platform::AppFolders& folders, QObject* parent)
     : QObject(parent), window_(window), location_(location), report_(report), output_(output), copy_(copy),
-      boxes_(boxes), files_(files), folders_(folders) {
-    connect(window_.mnuRemove, &QAction::triggered, this, &AdRemoval::removeCommand);
-}
+      boxes_(boxes), files_(files), folders_(folders) {}
 
 void AdRemoval::removeCommand() {
     output_.PrintReply =
