@@ -9,7 +9,9 @@ namespace program {
 
 Behaviours::Behaviours(platform::Services& s, state::ProgramState& state, ui::Form1& w, ui::Form2& splash,
                        QStringList arguments, view::AdDecoder decoder)
-    : startUp(s, state, splash, w, w, w, std::move(arguments)),
+    : startUp(splash, w, w, w, state.location, state.report, state.view, s.cursor, s.instanceGuard,
+              s.messageBoxes, s.programExit, s.fileLister, s.folders, s.drives, s.paths, s.screen, s.settings,
+              std::move(arguments)),
       years(w, state.catalog, state.location, s.fileLister), shownAd(s.files, s.cursor, std::move(decoder)),
       shownAdViews(w, shownAd), stepping(w, w, state.shown, state.catalog, s.cursor, s.fileLister, shownAd),
       display(w, w, w, state.shown, state.catalog, state.location, state.report, s.messageBoxes,
