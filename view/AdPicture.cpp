@@ -1,7 +1,5 @@
 #include "view/AdPicture.h"
 
-#include "platform/PathResolver.h"
-#include "platform/RegularFile.h"
 #include "rtf/RtfJpegCheck.h"
 
 #include <QtGlobal>
@@ -241,20 +239,6 @@ AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
     if (!guarded(decoder, [&] { readRows(info, bits, bytesPerLine); }))
         return failure(decoder);
     return {std::move(picture), fullSize, QString()};
-}
-
-AdPicture loadAdPicture(const QString& nativePath, QSize atLeast) {
-    const platform::ReadResult file = platform::readRegularFile(nativePath, AdFileByteLimit);
-    if (!file.status.ok)
-        return failure(file.status.error);
-    return decodeAdPicture(file.bytes, atLeast);
-}
-
-AdPicture loadAdPictureText(const platform::PathResolver& paths, const QString& pathText, QSize atLeast) {
-    const auto native = paths.resolve(pathText);
-    if (!native)
-        return failure(QStringLiteral("The drive of %1 holds nothing.").arg(pathText));
-    return loadAdPicture(*native, atLeast);
 }
 
 } // namespace view
