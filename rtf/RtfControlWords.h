@@ -15,12 +15,6 @@ enum class Word {
     AnsiCodePage,
     DefaultFont,
     UnicodeSkip,
-    PaperWidth,
-    PaperHeight,
-    MarginLeft,
-    MarginRight,
-    MarginTop,
-    MarginBottom,
     // destinations
     FontTable,
     ColorTable,

@@ -29,7 +29,6 @@ public:
     explicit DocumentBuilder(QTextDocument& document);
 
     void build(std::string_view data);
-    const RtfPageSetup& pageSetup() const { return pageSetup_; }
 
     // Bytes in a Symbol-font run are mapped by hand: iconv has no table for them.
     static constexpr int symbolCodePage = -2;
@@ -119,8 +118,6 @@ private:
     int pictureCount_ = 0;
     std::int64_t imageBudget_ = 0; // bytes that decoded pictures may still take
     std::vector<Field> fields_;
-
-    RtfPageSetup pageSetup_;
 };
 
 } // namespace rtf

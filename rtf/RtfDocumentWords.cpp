@@ -190,24 +190,6 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
     case Word::UnicodeSkip:
         s.unicodeSkip = std::clamp(value, 0, 16);
         break;
-    case Word::PaperWidth:
-        pageSetup_.paperWidth = std::clamp(value, 0, maxTwips);
-        break;
-    case Word::PaperHeight:
-        pageSetup_.paperHeight = std::clamp(value, 0, maxTwips);
-        break;
-    case Word::MarginLeft:
-        pageSetup_.marginLeft = std::clamp(value, 0, maxTwips);
-        break;
-    case Word::MarginRight:
-        pageSetup_.marginRight = std::clamp(value, 0, maxTwips);
-        break;
-    case Word::MarginTop:
-        pageSetup_.marginTop = std::clamp(value, 0, maxTwips);
-        break;
-    case Word::MarginBottom:
-        pageSetup_.marginBottom = std::clamp(value, 0, maxTwips);
-        break;
 
     case Word::Plain: {
         const QString href = chr.href;

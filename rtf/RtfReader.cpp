@@ -30,7 +30,6 @@ RtfLoadResult readRtf(const QByteArray& data) {
     DocumentBuilder builder(*result.document);
     builder.build(
         std::string_view(data.constData() + header, static_cast<std::size_t>(data.size() - header)));
-    result.pageSetup = builder.pageSetup();
     return result;
 }
 

@@ -5,7 +5,6 @@
 #include <QTextDocument>
 
 #include <memory>
-#include <optional>
 
 namespace rtf {
 
@@ -17,21 +16,8 @@ enum class RtfError {
     NotRtf,     // no "{\rtf" within the first kilobyte of the data
 };
 
-// The page set-up a document asks for, in twips; a value is absent when the document does not give it.
-struct RtfPageSetup {
-    std::optional<int> paperWidth;
-    std::optional<int> paperHeight;
-    std::optional<int> marginLeft;
-    std::optional<int> marginRight;
-    std::optional<int> marginTop;
-    std::optional<int> marginBottom;
-
-    bool operator==(const RtfPageSetup&) const = default;
-};
-
 struct RtfLoadResult {
     std::unique_ptr<QTextDocument> document; // set exactly when error is None
-    RtfPageSetup pageSetup;
     RtfError error = RtfError::None;
 
     bool ok() const { return error == RtfError::None; }
