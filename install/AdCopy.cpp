@@ -3,6 +3,7 @@
 #include "install/CloseHold.h"
 
 #include "catalog/AdFileList.h"
+#include "catalog/AdNaming.h"
 #include "platform/AppFolders.h"
 #include "platform/BusyCursor.h"
 #include "platform/Files.h"
@@ -22,6 +23,9 @@
 
 namespace install {
 namespace {
+
+// The ads folder below a root, as the catalog names it.
+const QString AdsFolder = QString::fromLatin1(catalog::AdsFolder);
 
 // How many of the files that did not arrive the closing message names.
 constexpr int NamedFailures = 5;
@@ -48,8 +52,7 @@ void AdCopy::setGauge(ui::SSPanel* gauge, int value) {
 }
 
 quint64 AdCopy::GetDisk() {
-    const platform::FreeSpace space =
-        files_.freeSpace(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
+    const platform::FreeSpace space = files_.freeSpace(folders_.localCopyFolder() + AdsFolder);
     if (space.ok)
         return freeKilobytes(space);
     boxes_.show({QStringLiteral("Internal GetDisk error!"), state::ApplicationTitle,
@@ -121,7 +124,7 @@ void AdCopy::copyAds() {
     files_.remove(folders_.localCopyFolder() + state::CopyCompleteRecord);
     files_.syncFolder(folders_.localCopyFolder());
     // A folder that cannot be made shows as a failure of every file.
-    files_.createFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
+    files_.createFolder(folders_.localCopyFolder() + AdsFolder);
     if (CopyAdFiles())
         location_.AdRoot = folders_.localCopyFolder();
     progress_.pnlProgress->hide();
@@ -153,7 +156,7 @@ QList<AdCopy::Failure> AdCopy::copyEachFile() {
     QList<Failure> failed;
     for (int i = 0; i < catalog_.AdFileCount && !sessionEnding_; ++i) {
         const QString name = adFileName(catalog_.AdFileList[i]);
-        copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\") + name;
+        copy_.CopyTarget = folders_.localCopyFolder() + AdsFolder + name;
         copy_.CopySource = location_.DocRoot + QStringLiteral("\\Ads\\") + name;
         // A name that is not a plain file name could reach past the ads folders.
         const FileOutcome copied =
@@ -236,8 +239,7 @@ AdCopy::FileOutcome AdCopy::CopyFileWithProgress() {
 platform::FileStatus AdCopy::recordCompleteCopy() {
     // The ads' new names reach the disk before the record that vouches for them, which reaches it before
     // the viewer turns to the copy.
-    if (const platform::FileStatus synced =
-            files_.syncFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
+    if (const platform::FileStatus synced = files_.syncFolder(folders_.localCopyFolder() + AdsFolder);
         !synced.ok)
         return synced;
     platform::ReplacementResult record =

@@ -1,5 +1,6 @@
 #include "install/AdRemoval.h"
 
+#include "catalog/AdNaming.h"
 #include "platform/AppFolders.h"
 #include "platform/Files.h"
 #include "platform/MessageBoxes.h"
@@ -9,6 +10,9 @@
 
 namespace install {
 namespace {
+
+// The ads folder below a root, as the catalog names it.
+const QString AdsFolder = QString::fromLatin1(catalog::AdsFolder);
 
 // The hourglass over the main window only, so that the message shown meanwhile keeps the arrow.
 class WindowBusyGuard {
@@ -41,9 +45,9 @@ void AdRemoval::removeCommand() {
         // The copy stops vouching for itself first, so that whatever else fails, the next start takes it
         // for the ads only if it is still whole.
         files_.remove(folders_.localCopyFolder() + state::CopyCompleteRecord);
-        copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\*.jpg");
+        copy_.CopyTarget = folders_.localCopyFolder() + AdsFolder + QStringLiteral("*.jpg");
         const platform::Removal removal = files_.removeMatching(copy_.CopyTarget);
-        files_.removeFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
+        files_.removeFolder(folders_.localCopyFolder() + AdsFolder);
         location_.AdRoot = location_.DocRoot;
         report_.MessageText.clear();
         if (removal.remaining == 0) {

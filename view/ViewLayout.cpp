@@ -31,7 +31,7 @@ void ViewLayout::LayoutNormalView() {
     w.StatusDate->show();
     w.StatusTime->show();
     w.Image1->hide();
-    w.Image1->setGeometry(geometry::NormalPicture);
+    w.Image1->setGeometry(ui::AdViewControls::NormalImage);
     w.panText3->show();
     w.cmdZoomOut->hide();
     w.SSCommand5->hide();

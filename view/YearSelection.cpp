@@ -23,7 +23,7 @@ void YearSelection::categoryClicked(int optionIndex) {
     const catalog::Category& category = catalog::categoryAt(optionIndex);
     const std::string key(category.key);
     // Only the plain "Vantor" ads mark the two years without an ad of the car on its own.
-    for (int index : {0, 23, 42})
+    for (int index : catalog::RelabelledButtons)
         left_.cmdYear[size_t(index)]->setCaption(
             QString::fromStdString(catalog::yearButtonCaption(index, key)));
     catalog_.CategoryKey = QString::fromStdString(key);
