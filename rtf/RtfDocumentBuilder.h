@@ -31,7 +31,7 @@ public:
     void build(std::string_view data);
 
     // Bytes in a Symbol-font run are mapped by hand: iconv has no table for them.
-    static constexpr int symbolCodePage = -2;
+    static constexpr int SymbolCodePage = -2;
 
 private:
     struct FontEntry {
@@ -109,7 +109,7 @@ private:
     int blue_ = -1;
 
     // Per table level the row definition last given; nested rows give theirs after their cells.
-    std::vector<RowDefinition> rows_ = std::vector<RowDefinition>(TableBuilder::maxLevels);
+    std::vector<RowDefinition> rows_ = std::vector<RowDefinition>(TableBuilder::MaxLevels);
     std::size_t rowLevel_ = 0; // the index in rows_ of the definition being read
     CellDefinition cell_;
 

@@ -88,7 +88,7 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
             fontEntry_.id = value;
             return;
         case Word::FontCharset:
-            fontEntry_.codePage = value == 2 ? DocumentBuilder::symbolCodePage : codePageForCharset(value);
+            fontEntry_.codePage = value == 2 ? DocumentBuilder::SymbolCodePage : codePageForCharset(value);
             return;
         case Word::FontCodePage:
             if (value > 0)
@@ -275,22 +275,22 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         para.alignment = Alignment::Justify;
         break;
     case Word::LeftIndent:
-        para.leftIndent = std::clamp(value, -maxTwips, maxTwips);
+        para.leftIndent = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::RightIndent:
-        para.rightIndent = std::clamp(value, -maxTwips, maxTwips);
+        para.rightIndent = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::FirstIndent:
-        para.firstIndent = std::clamp(value, -maxTwips, maxTwips);
+        para.firstIndent = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::SpaceBefore:
-        para.spaceBefore = std::clamp(value, -maxTwips, maxTwips);
+        para.spaceBefore = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::SpaceAfter:
-        para.spaceAfter = std::clamp(value, -maxTwips, maxTwips);
+        para.spaceAfter = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::LineSpacing:
-        para.lineSpacing = std::clamp(value, -maxTwips, maxTwips);
+        para.lineSpacing = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::LineSpacingMultiple:
         para.lineSpacingMultiple = on(hasParam, param);
@@ -312,7 +312,7 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         else if (info.word == Word::TabDecimal)
             stop.kind = TabStop::Decimal;
         else
-            stop.position = std::clamp(value, 0, maxTwips);
+            stop.position = std::clamp(value, 0, MaxTwips);
         if (tabs->size() <= 64)
             para.tabs = std::move(tabs);
         break;
@@ -373,10 +373,10 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         cell_ = CellDefinition{};
         break;
     case Word::RowLeft:
-        rows_[rowLevel_].left = std::clamp(value, -maxTwips, maxTwips);
+        rows_[rowLevel_].left = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::RowGap:
-        rows_[rowLevel_].gap = std::clamp(value, 0, maxTwips);
+        rows_[rowLevel_].gap = std::clamp(value, 0, MaxTwips);
         break;
     case Word::RowAlignLeft:
         rows_[rowLevel_].alignment = Alignment::Left;
@@ -388,7 +388,7 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         rows_[rowLevel_].alignment = Alignment::Right;
         break;
     case Word::CellRight:
-        cell_.right = std::clamp(value, -maxTwips, 4 * maxTwips);
+        cell_.right = std::clamp(value, -MaxTwips, 4 * MaxTwips);
         if (rows_[rowLevel_].cells.size() < 256)
             rows_[rowLevel_].cells.push_back(cell_);
         cell_ = CellDefinition{};

@@ -8,13 +8,13 @@
 namespace rtf {
 
 int pagesOnA4(QTextDocument& document) {
-    constexpr double a4WidthTwips = 210.0 / 25.4 * 1440.0;
-    constexpr double a4HeightTwips = 297.0 / 25.4 * 1440.0;
-    constexpr double inchTwips = 1440.0;
+    constexpr double A4WidthTwips = 210.0 / 25.4 * 1440.0;
+    constexpr double A4HeightTwips = 297.0 / 25.4 * 1440.0;
+    constexpr double InchTwips = 1440.0;
     QTextFrameFormat root = document.rootFrame()->frameFormat();
-    root.setMargin(inchTwips / twipsPerPixel);
+    root.setMargin(InchTwips / TwipsPerPixel);
     document.rootFrame()->setFrameFormat(root);
-    document.setPageSize(QSizeF(a4WidthTwips / twipsPerPixel, a4HeightTwips / twipsPerPixel));
+    document.setPageSize(QSizeF(A4WidthTwips / TwipsPerPixel, A4HeightTwips / TwipsPerPixel));
     return document.pageCount();
 }
 

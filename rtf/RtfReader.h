@@ -24,7 +24,7 @@ struct RtfLoadResult {
 };
 
 // Lengths in the built document are pixels at 15 twips each, the ratio used throughout the program.
-constexpr double twipsPerPixel = 15.0;
+constexpr double TwipsPerPixel = 15.0;
 
 RtfLoadResult readRtf(const QByteArray& data);
 RtfLoadResult readRtfFile(const QString& path);

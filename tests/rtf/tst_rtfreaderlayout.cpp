@@ -257,7 +257,7 @@ void RtfReaderLayoutTest::nestedTablesSitInTheirCells() {
     QCOMPARE(cellText(inner, 1, 0), QStringLiteral("c"));
     QVERIFY(formatOf(doc, "d").fontItalic());
     // The definition that follows the cells still gives the widths.
-    QCOMPARE(inner->format().columnWidthConstraints().value(1).rawValue(), 1000 / rtf::twipsPerPixel);
+    QCOMPARE(inner->format().columnWidthConstraints().value(1).rawValue(), 1000 / rtf::TwipsPerPixel);
     QCOMPARE(QTextCursor(blockOf(doc, "below")).currentTable(), outer);
     QCOMPARE(doc.toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts),
              QStringList({"before", "left", "a", "b", "c", "d", "below", "after"}));
