@@ -7,7 +7,7 @@
 #include "LargeDocument.h"
 #include "platform/DiskFiles.h"
 #include "platform/PathResolver.h"
-#include "rtf/RtfPageCount.h"
+#include "tools/rtfdump/PageCount.h"
 #include "ui/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
         if (run == 0) {
             QElapsedTimer layoutTimer;
             layoutTimer.start();
-            pages = rtf::pagesOnA4(*box.document());
+            pages = rtfdump::pagesOnA4(*box.document());
             layout = layoutTimer.nsecsElapsed();
         }
     }

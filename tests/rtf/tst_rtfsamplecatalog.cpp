@@ -1,8 +1,8 @@
 // The catalog's three documents, as the sample catalog writes them, read into the box.
 
 #include "RtfTestSupport.h"
-#include "rtf/RtfPageCount.h"
 #include "tools/makecatalog/SampleCatalog.h"
+#include "tools/rtfdump/PageCount.h"
 #include "ui/RichTextBox.h"
 
 #include <QFile>
@@ -85,7 +85,7 @@ void RtfSampleCatalogTest::registrationFormRunsOverTwoPages() {
     QVERIFY(document);
     QVERIFY(!tablesOf(*document).isEmpty());
     QVERIFY(document->toPlainText().contains(QLatin1String("____")));
-    QVERIFY(rtf::pagesOnA4(*document) >= 2);
+    QVERIFY(rtfdump::pagesOnA4(*document) >= 2);
 }
 
 void RtfSampleCatalogTest::theBoxLoadsTheWrittenFiles() {
