@@ -18,7 +18,7 @@ namespace {
 // No document of the catalog comes near this; anything larger is not one of them.
 constexpr qint64 DocumentByteLimit = 256LL * 1024 * 1024;
 
-constexpr double OneInch = 1440;
+constexpr double OneInch = ui::TwipsPerInch;
 
 } // namespace
 

@@ -10,6 +10,7 @@ namespace ui {
 // converts with this fixed ratio, whatever the screen's real resolution. The rich-text reader, below every
 // other layer, holds it, so that documents are built at the same ratio.
 inline constexpr int TwipsPerPixel = int(rtf::TwipsPerPixel);
+inline constexpr int TwipsPerInch = 1440;
 
 constexpr int pixelsFromTwips(int twips) {
     return twips / TwipsPerPixel;
