@@ -1,5 +1,6 @@
 #include "app/DataLocation.h"
 
+#include "catalog/AdNaming.h"
 #include "catalog/FileLister.h"
 #include "platform/AppFolders.h"
 #include "platform/DiscImages.h"
@@ -13,6 +14,9 @@
 namespace app {
 namespace {
 
+// The ads folder below a root, as the catalog names it.
+const QString AdsFolder = QString::fromLatin1(catalog::AdsFolder);
+
 bool anyListed(const catalog::FileLister& lister, const QString& pattern) {
     const catalog::Listing listing = lister.list(pattern.toStdString());
     return listing.ok && !listing.names.empty();
@@ -22,10 +26,11 @@ bool anyListed(const catalog::FileLister& lister, const QString& pattern) {
 // it stands for the disc only when its copy was completed and it still holds every ad the disc lists.
 bool isCompleteCopy(const catalog::FileLister& lister, const QString& localCopy,
                     const std::vector<std::string>& discAds) {
-    if (!anyListed(lister, localCopy + QStringLiteral("\\ads\\01*.jpg")) ||
+    if (!anyListed(lister, localCopy + AdsFolder + QStringLiteral("01*.jpg")) ||
         lister.probe((localCopy + state::CopyCompleteRecord).toStdString()) != catalog::Presence::Present)
         return false;
-    const catalog::Listing copy = lister.list((localCopy + QStringLiteral("\\ads\\*.jpg")).toStdString());
+    const catalog::Listing copy =
+        lister.list((localCopy + AdsFolder + QStringLiteral("*.jpg")).toStdString());
     const std::set<std::string> held(copy.names.begin(), copy.names.end());
     return copy.ok && std::all_of(discAds.begin(), discAds.end(),
                                   [&held](const std::string& name) { return held.contains(name); });
@@ -62,7 +67,8 @@ bool LocateAdData(const QStringList& arguments, state::DataLocation& location,
         paths.setDrives(image ? letters.withImageFirst(*image) : letters);
         for (const QChar letter : DriveLetters) {
             const QString drive = QString(letter) + QLatin1Char(':');
-            const catalog::Listing ads = lister.list((drive + QStringLiteral("\\ads\\*.jpg")).toStdString());
+            const catalog::Listing ads =
+                lister.list((drive + AdsFolder + QStringLiteral("*.jpg")).toStdString());
             if (ads.ok && !ads.names.empty()) {
                 location.DocRoot = drive;
                 if (isCompleteCopy(lister, folders.localCopyFolder(), ads.names))

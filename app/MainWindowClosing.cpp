@@ -1,15 +1,13 @@
 #include "app/MainWindowClosing.h"
 
 #include "platform/ProgramExit.h"
-#include "platform/SessionEnd.h"
 #include "platform/SettingsStore.h"
 #include "platform/TaskBar.h"
 #include "state/ProgramState.h"
-#include "ui/Form1.h"
 #include "ui/Units.h"
 
-#include <QAction>
 #include <QTextStream>
+#include <QWidget>
 
 namespace app {
 
@@ -17,15 +15,10 @@ QString settingText(double twips) {
     return QString::number(double(float(twips)), 'g', 7);
 }
 
-MainWindowClosing::MainWindowClosing(ui::Form1& window, const state::TaskBarState& taskBar,
+MainWindowClosing::MainWindowClosing(const QWidget& window, const state::TaskBarState& taskBar,
                                      platform::TaskBar& bar, platform::SettingsStore& settings,
-                                     platform::ProgramExit& exit, platform::SessionEnd& sessionEnd,
-                                     QObject* parent)
-    : QObject(parent), window_(window), taskBar_(taskBar), bar_(bar), settings_(settings), exit_(exit) {
-    connect(window_.mnuExit, &QAction::triggered, &window_, &ui::Form1::close);
-    connect(&sessionEnd, &platform::SessionEnd::endRequested, &window_, &ui::Form1::close);
-    connect(&window_, &ui::Form1::closing, this, &MainWindowClosing::closing);
-}
+                                     platform::ProgramExit& exit, QObject* parent)
+    : QObject(parent), window_(window), taskBar_(taskBar), bar_(bar), settings_(settings), exit_(exit) {}
 
 void MainWindowClosing::closing(Qt::WindowStates windowState) {
     bar_.showWindow(taskBar_.TrayWindow, platform::ShowCommand::ShowNormal);

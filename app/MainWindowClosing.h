@@ -4,16 +4,13 @@
 
 namespace platform {
 class ProgramExit;
-class SessionEnd;
 class SettingsStore;
 class TaskBar;
 } // namespace platform
 namespace state {
 struct TaskBarState;
 }
-namespace ui {
-class Form1;
-}
+class QWidget;
 
 namespace app {
 
@@ -23,14 +20,15 @@ namespace app {
 class MainWindowClosing : public QObject {
     Q_OBJECT
 public:
-    MainWindowClosing(ui::Form1& window, const state::TaskBarState& taskBar, platform::TaskBar& bar,
+    MainWindowClosing(const QWidget& window, const state::TaskBarState& taskBar, platform::TaskBar& bar,
                       platform::SettingsStore& settings, platform::ProgramExit& exit,
-                      platform::SessionEnd& sessionEnd, QObject* parent = nullptr);
+                      QObject* parent = nullptr);
 
-private:
+    // The window is closing, in the state it had.
     void closing(Qt::WindowStates windowState);
 
-    ui::Form1& window_;
+private:
+    const QWidget& window_;
     const state::TaskBarState& taskBar_;
     platform::TaskBar& bar_;
     platform::SettingsStore& settings_;

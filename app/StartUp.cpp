@@ -4,12 +4,20 @@
 #include "app/FrameFitting.h"
 #include "app/WindowGeometry.h"
 #include "app/WindowPlacement.h"
-#include "platform/Services.h"
+#include "platform/AppFolders.h"
+#include "platform/BusyCursor.h"
+#include "platform/InstanceGuard.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramExit.h"
+#include "platform/Screen.h"
+#include "platform/SettingsStore.h"
 #include "state/DriveReport.h"
+#include "state/ProgramState.h"
 #include "state/ScreenSize.h"
-#include "ui/Form1.h"
+#include "ui/AdViewControls.h"
 #include "ui/Form2.h"
 #include "ui/ImageBox.h"
+#include "ui/MainMenus.h"
 #include "ui/Units.h"
 
 #include <QAction>
@@ -18,18 +26,26 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTimer>
+#include <QWidget>
 
 namespace app {
 
-StartUp::StartUp(platform::Services& services, state::ProgramState& state, ui::Form2& splash,
-                 ui::Form1& mainWindow, QStringList arguments, QObject* parent)
-    : QObject(parent), services_(services), state_(state), splash_(splash), mainWindow_(mainWindow),
-      arguments_(std::move(arguments)) {
-    connect(splash_.Timer1, &QTimer::timeout, this, &StartUp::finishSplash);
+StartUp::StartUp(ui::Form2& splash, QWidget& mainWindow, const ui::AdViewControls& view, ui::MainMenus& menus,
+                 state::DataLocation& location, state::DriveReport& report, state::ViewState& viewState,
+                 platform::BusyCursor& cursor, platform::InstanceGuard& instanceGuard,
+                 platform::MessageBoxes& boxes, platform::ProgramExit& exit,
+                 const catalog::FileLister& lister, const platform::AppFolders& folders,
+                 const platform::DriveSource& drives, platform::PathResolver& paths,
+                 const platform::Screen& screen, const platform::SettingsStore& settings,
+                 QStringList arguments, QObject* parent)
+    : QObject(parent), splash_(splash), mainWindow_(mainWindow), view_(view), menus_(menus),
+      location_(location), report_(report), viewState_(viewState), cursor_(cursor),
+      instanceGuard_(instanceGuard), boxes_(boxes), exit_(exit), lister_(lister), folders_(folders),
+      drives_(drives), paths_(paths), screen_(screen), settings_(settings), arguments_(std::move(arguments)) {
 }
 
 void StartUp::begin() {
-    services_.cursor.setBusy();
+    cursor_.setBusy();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         splash_.centreOn(screen->geometry());
     splash_.show();
@@ -39,7 +55,7 @@ void StartUp::finishSplash() {
     if (splashFinished_)
         return;
     splashFinished_ = true;
-    services_.cursor.setArrow();
+    cursor_.setArrow();
     splash_.Timer1->stop();
     splash_.hide();
     if (!loadMainWindow())
@@ -53,51 +69,49 @@ void StartUp::finishSplash() {
 bool StartUp::loadMainWindow() {
     if (!refuseSecondInstance())
         return false;
-    state::DriveErrorReporter reporter(state_.report, services_.messageBoxes, services_.programExit);
-    if (!LocateAdData(arguments_, state_.location, services_.fileLister, services_.folders, services_.drives,
-                      services_.paths, reporter))
+    state::DriveErrorReporter reporter(report_, boxes_, exit_);
+    if (!LocateAdData(arguments_, location_, lister_, folders_, drives_, paths_, reporter))
         return false;
     sizeAndPlaceMainWindow();
-    state_.view.ZoomState = QStringLiteral("1");
+    viewState_.ZoomState = QStringLiteral("1");
     return true;
 }
 
 bool StartUp::refuseSecondInstance() {
-    const platform::InstanceClaim claim = services_.instanceGuard.tryAcquire();
+    const platform::InstanceClaim claim = instanceGuard_.tryAcquire();
     using Outcome = platform::InstanceClaim::Outcome;
     if (claim.outcome == Outcome::Unavailable) {
         // A lock that cannot be made is no sign of another instance: the user still gets the program.
         qWarning().noquote() << QStringLiteral("%1: starting without the single-instance lock: %2")
-                                    .arg(services_.folders.executableName(), claim.reason);
+                                    .arg(folders_.executableName(), claim.reason);
         return true;
     }
     if (claim.outcome == Outcome::Acquired)
         return true;
-    services_.messageBoxes.show({services_.folders.executableName() + QStringLiteral(" is already running!"),
-                                 state::ApplicationTitle, platform::MessageButtons::Ok,
-                                 platform::MessageIcon::Critical, true});
-    services_.programExit.endNow();
+    boxes_.show({folders_.executableName() + QStringLiteral(" is already running!"), state::ApplicationTitle,
+                 platform::MessageButtons::Ok, platform::MessageIcon::Critical, true});
+    exit_.endNow();
     return false;
 }
 
 void StartUp::sizeAndPlaceMainWindow() {
-    const double screenWidth = services_.screen.widthTwips();
-    const double screenHeight = services_.screen.heightTwips();
+    const double screenWidth = screen_.widthTwips();
+    const double screenHeight = screen_.heightTwips();
     PlacementInput input;
     input.screenIs800x600 = state::IsScreenSize(screenWidth, screenHeight, 800, 600);
     input.screenWidthTwips = screenWidth;
     input.screenHeightTwips = screenHeight;
-    for (const QRect& screen : services_.screen.screenGeometries())
+    for (const QRect& screen : screen_.screenGeometries())
         input.screens.push_back(
             {double(ui::twipsFromPixels(screen.x())), double(ui::twipsFromPixels(screen.y())),
              double(ui::twipsFromPixels(screen.width())), double(ui::twipsFromPixels(screen.height()))});
     input.design = DesignedMainWindow;
-    const QRect image = mainWindow_.Image1->geometry();
-    const QRect number = mainWindow_.Text1->geometry();
+    const QRect image = view_.Image1->geometry();
+    const QRect number = view_.Text1->geometry();
     input.computed.width = double(image.x() + image.width()) * ui::TwipsPerPixel + 400;
     input.computed.height = double(number.y() + number.height()) * ui::TwipsPerPixel + 900;
     auto read = [this](const char* key) {
-        return services_.settings.read(QStringLiteral("Settings"), QString::fromLatin1(key));
+        return settings_.read(QStringLiteral("Settings"), QString::fromLatin1(key));
     };
     input.stored.left = read("MainLeft");
     input.stored.top = read("MainTop");
@@ -107,7 +121,7 @@ void StartUp::sizeAndPlaceMainWindow() {
     }
     const Placement placement = placeMainWindow(input);
     if (placement.hideTaskBarCommand)
-        mainWindow_.mnuHideStatus->setVisible(false);
+        menus_.mnuHideStatus->setVisible(false);
     mainWindowTwips_ = placement.geometry;
     applyOuterGeometry(mainWindow_, mainWindowTwips_);
 }

@@ -1,16 +1,34 @@
 #pragma once
 
 #include "app/WindowPlacement.h"
-#include "state/ProgramState.h"
 
 #include <QObject>
 
-namespace platform {
-struct Services;
+class QWidget;
+
+namespace catalog {
+class FileLister;
 }
+namespace platform {
+class AppFolders;
+class BusyCursor;
+class DriveSource;
+class InstanceGuard;
+class MessageBoxes;
+class PathResolver;
+class ProgramExit;
+class Screen;
+class SettingsStore;
+} // namespace platform
+namespace state {
+struct DataLocation;
+struct DriveReport;
+struct ViewState;
+} // namespace state
 namespace ui {
-class Form1;
 class Form2;
+struct AdViewControls;
+struct MainMenus;
 } // namespace ui
 
 namespace app {
@@ -20,11 +38,17 @@ namespace app {
 class StartUp : public QObject {
     Q_OBJECT
 public:
-    StartUp(platform::Services& services, state::ProgramState& state, ui::Form2& splash,
-            ui::Form1& mainWindow, QStringList arguments, QObject* parent = nullptr);
+    // The main window is given whole, as it is sized and placed, and by the panels whose controls it reads.
+    StartUp(ui::Form2& splash, QWidget& mainWindow, const ui::AdViewControls& view, ui::MainMenus& menus,
+            state::DataLocation& location, state::DriveReport& report, state::ViewState& viewState,
+            platform::BusyCursor& cursor, platform::InstanceGuard& instanceGuard,
+            platform::MessageBoxes& boxes, platform::ProgramExit& exit, const catalog::FileLister& lister,
+            const platform::AppFolders& folders, const platform::DriveSource& drives,
+            platform::PathResolver& paths, const platform::Screen& screen,
+            const platform::SettingsStore& settings, QStringList arguments, QObject* parent = nullptr);
 
     void begin();
-    // What the splash timer does when it fires; public so that tests need not wait three seconds.
+    // What the splash timer does when it fires.
     void finishSplash();
 
 signals:
@@ -35,10 +59,23 @@ private:
     bool refuseSecondInstance();
     void sizeAndPlaceMainWindow();
 
-    platform::Services& services_;
-    state::ProgramState& state_;
     ui::Form2& splash_;
-    ui::Form1& mainWindow_;
+    QWidget& mainWindow_;
+    const ui::AdViewControls& view_;
+    ui::MainMenus& menus_;
+    state::DataLocation& location_;
+    state::DriveReport& report_;
+    state::ViewState& viewState_;
+    platform::BusyCursor& cursor_;
+    platform::InstanceGuard& instanceGuard_;
+    platform::MessageBoxes& boxes_;
+    platform::ProgramExit& exit_;
+    const catalog::FileLister& lister_;
+    const platform::AppFolders& folders_;
+    const platform::DriveSource& drives_;
+    platform::PathResolver& paths_;
+    const platform::Screen& screen_;
+    const platform::SettingsStore& settings_;
     QStringList arguments_;
     bool splashFinished_ = false;
     TwipsGeometry mainWindowTwips_;

@@ -1,8 +1,8 @@
 #include "app/StatusClock.h"
 
 #include "platform/Clock.h"
-#include "ui/Form1.h"
 #include "ui/SSPanel.h"
+#include "ui/StatusStrip.h"
 
 #include <QTimer>
 
@@ -39,17 +39,16 @@ ClockCaptions clockCaptions(const QDateTime& moment, const QLocale& locale) {
                 (time.hour() < 12 ? QStringLiteral(" am") : QStringLiteral(" pm"))};
 }
 
-StatusClock::StatusClock(ui::Form1& window, const platform::Clock& clock, QObject* parent)
-    : QObject(parent), window_(window), clock_(clock) {
-    connect(window_.Timer1, &QTimer::timeout, this, &StatusClock::tick);
-    window_.Timer1->start();
+StatusClock::StatusClock(ui::StatusStrip& strip, const platform::Clock& clock, QObject* parent)
+    : QObject(parent), strip_(strip), clock_(clock) {
+    strip_.Timer1->start();
 }
 
 void StatusClock::tick() {
     // Each panel reads the clock for itself, as the three are set one after the other.
-    window_.StatusTime->setCaption(clockCaptions(clock_.now(), QLocale()).time);
-    window_.StatusDate->setCaption(clockCaptions(clock_.now(), QLocale()).date);
-    window_.StatusDay->setCaption(clockCaptions(clock_.now(), QLocale()).day);
+    strip_.StatusTime->setCaption(clockCaptions(clock_.now(), QLocale()).time);
+    strip_.StatusDate->setCaption(clockCaptions(clock_.now(), QLocale()).date);
+    strip_.StatusDay->setCaption(clockCaptions(clock_.now(), QLocale()).day);
 }
 
 } // namespace app

@@ -8,7 +8,7 @@ namespace platform {
 class Clock;
 }
 namespace ui {
-class Form1;
+struct StatusStrip;
 }
 
 namespace app {
@@ -26,12 +26,13 @@ ClockCaptions clockCaptions(const QDateTime& moment, const QLocale& locale);
 class StatusClock : public QObject {
     Q_OBJECT
 public:
-    StatusClock(ui::Form1& window, const platform::Clock& clock, QObject* parent = nullptr);
+    // Starts the strip's timer; each of its ticks is to call tick().
+    StatusClock(ui::StatusStrip& strip, const platform::Clock& clock, QObject* parent = nullptr);
 
     void tick();
 
 private:
-    ui::Form1& window_;
+    ui::StatusStrip& strip_;
     const platform::Clock& clock_;
 };
 

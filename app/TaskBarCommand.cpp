@@ -4,10 +4,11 @@
 #include "platform/Screen.h"
 #include "platform/TaskBar.h"
 #include "state/ProgramState.h"
-#include "ui/Form1.h"
+#include "ui/MainMenus.h"
 
 #include <QAction>
 #include <QResizeEvent>
+#include <QWidget>
 
 namespace app {
 namespace {
@@ -17,18 +18,15 @@ const QString ShowCaption = QStringLiteral("ShowStatusBar");
 
 } // namespace
 
-TaskBarCommand::TaskBarCommand(ui::Form1& window, state::TaskBarState& taskBar, platform::TaskBar& bar,
-                               const platform::Screen& screen, QObject* parent)
-    : QObject(parent), window_(window), taskBar_(taskBar), bar_(bar), screen_(screen) {
-    connect(window_.mnuHideStatus, &QAction::triggered, this, &TaskBarCommand::clicked);
-    window_.installEventFilter(this);
-}
+TaskBarCommand::TaskBarCommand(QWidget& window, ui::MainMenus& menus, state::TaskBarState& taskBar,
+                               platform::TaskBar& bar, const platform::Screen& screen, QObject* parent)
+    : QObject(parent), window_(window), menus_(menus), taskBar_(taskBar), bar_(bar), screen_(screen) {}
 
 void TaskBarCommand::clicked() {
     taskBar_.TrayWindow = bar_.findTrayWindow();
-    if (window_.mnuHideStatus->text() != HideCaption) {
+    if (menus_.mnuHideStatus->text() != HideCaption) {
         bar_.showWindow(taskBar_.TrayWindow, platform::ShowCommand::ShowNormal);
-        window_.mnuHideStatus->setText(HideCaption);
+        menus_.mnuHideStatus->setText(HideCaption);
         ownSize_.reset();
         return;
     }
@@ -43,7 +41,7 @@ void TaskBarCommand::clicked() {
         ownSize_ = window_.size();
     }
     // Only now: the resize events the window has already had find the caption unchanged.
-    window_.mnuHideStatus->setText(ShowCaption);
+    menus_.mnuHideStatus->setText(ShowCaption);
 }
 
 bool TaskBarCommand::eventFilter(QObject* watched, QEvent* event) {
@@ -53,13 +51,13 @@ bool TaskBarCommand::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TaskBarCommand::resized(QSize size) {
-    if (window_.mnuHideStatus->text() == HideCaption)
+    if (menus_.mnuHideStatus->text() == HideCaption)
         return;
     // A window in the full-screen state cannot be resized by the user: those sizes are the command's own.
     if (window_.isFullScreen() || (ownSize_ && size == *ownSize_))
         return;
     bar_.showWindow(taskBar_.TrayWindow, platform::ShowCommand::ShowNormal);
-    window_.mnuHideStatus->setText(HideCaption);
+    menus_.mnuHideStatus->setText(HideCaption);
     ownSize_.reset();
 }
 

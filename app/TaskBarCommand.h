@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QWidget;
+
 namespace platform {
 class Screen;
 class TaskBar;
@@ -13,7 +15,7 @@ namespace state {
 struct TaskBarState;
 }
 namespace ui {
-class Form1;
+struct MainMenus;
 }
 
 namespace app {
@@ -24,18 +26,20 @@ namespace app {
 class TaskBarCommand : public QObject {
     Q_OBJECT
 public:
-    TaskBarCommand(ui::Form1& window, state::TaskBarState& taskBar, platform::TaskBar& bar,
-                   const platform::Screen& screen, QObject* parent = nullptr);
+    TaskBarCommand(QWidget& window, ui::MainMenus& menus, state::TaskBarState& taskBar,
+                   platform::TaskBar& bar, const platform::Screen& screen, QObject* parent = nullptr);
 
     void clicked();
 
 protected:
+    // Installed on the main window: its resizes.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void resized(QSize size);
 
-    ui::Form1& window_;
+    QWidget& window_;
+    ui::MainMenus& menus_;
     state::TaskBarState& taskBar_;
     platform::TaskBar& bar_;
     const platform::Screen& screen_;

@@ -6,9 +6,6 @@ namespace catalog {
 
 namespace {
 
-constexpr int Starred1976Button = 23;
-constexpr int Starred1996Button = 42;
-
 constexpr int ButtonsPerFullColumn = 18;
 constexpr int ColumnLefts[] = {360, 1680, 3000};
 constexpr int FirstTop = 840;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ inline constexpr int YearButtonCount = 50;
 inline constexpr int FirstButtonAfterGap = 30;
 inline constexpr int ZxButton = 48;
 inline constexpr int RelatedButton = 49;
+// The two years in which the car was not advertised on its own ("1976", "1996"), marked for "vantor".
+inline constexpr int Starred1976Button = 23;
+inline constexpr int Starred1996Button = 42;
+// The buttons whose captions a choice of category sets again: the first one and the two marked years.
+inline constexpr std::array<int, 3> RelabelledButtons{0, Starred1976Button, Starred1996Button};
 
 struct Rgb {
     int red;

@@ -12,7 +12,8 @@ through that year's ads, widen an ad or zoom it to the full size of the
 scan, print it or copy it to the clipboard, read and print the documents of
 the disc, and copy all ads to the hard disk.
 
-The catalog disc, or an image of it mounted as a folder, is needed.]])
+The catalog disc is needed, or an image file of it, which is read as it is
+without mounting it.]])
 set(CPACK_PACKAGE_CONTACT "Kestrel Software <vantorads@kestrelsoft.example>")
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)

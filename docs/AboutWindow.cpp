@@ -2,21 +2,17 @@
 
 #include "docs/WebLinks.h"
 #include "state/ProgramState.h"
-#include "ui/Form1.h"
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
 
-#include <QAction>
 #include <QEvent>
+#include <QWidget>
 #include <QWindow>
 
 namespace docs {
 
-AboutWindow::AboutWindow(ui::Form1& mainWindow, WebLinks& links, QObject* parent)
-    : QObject(parent), mainWindow_(mainWindow), links_(links) {
-    connect(mainWindow_.mnuAbout, &QAction::triggered, this, &AboutWindow::show);
-    mainWindow_.installEventFilter(this);
-}
+AboutWindow::AboutWindow(QWidget& mainWindow, WebLinks& links, QObject* parent)
+    : QObject(parent), mainWindow_(mainWindow), links_(links) {}
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     // The main window waits for About: when the window manager hands it the focus (a click on it), the

@@ -5,9 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
-namespace ui {
-class Form1;
-}
+class QWidget;
 
 namespace docs {
 
@@ -18,16 +16,17 @@ class WebLinks;
 class AboutWindow : public QObject {
     Q_OBJECT
 public:
-    AboutWindow(ui::Form1& mainWindow, WebLinks& links, QObject* parent = nullptr);
+    AboutWindow(QWidget& mainWindow, WebLinks& links, QObject* parent = nullptr);
 
     void show();
     ui::FrmAbout* window() const { return frmAbout_; }
 
 protected:
+    // Installed on the main window: its activation.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ui::Form1& mainWindow_;
+    QWidget& mainWindow_;
     WebLinks& links_;
     QPointer<ui::FrmAbout> frmAbout_;
 };

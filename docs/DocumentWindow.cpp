@@ -7,13 +7,10 @@
 #include "platform/BusyCursor.h"
 #include "platform/Files.h"
 #include "state/DriveReport.h"
-#include "ui/Form1.h"
 #include "ui/RichTextBox.h"
 #include "ui/SSCommand.h"
 #include "ui/TxtForm.h"
 #include "ui/Units.h"
-
-#include <QAction>
 
 namespace docs {
 namespace {
@@ -21,26 +18,28 @@ namespace {
 // No document of the catalog comes near this; anything larger is not one of them.
 constexpr qint64 DocumentByteLimit = 256LL * 1024 * 1024;
 
-constexpr double OneInch = 1440;
+constexpr double OneInch = ui::TwipsPerInch;
 
 } // namespace
 
-DocumentWindow::DocumentWindow(ui::Form1& mainWindow, state::ShownAd& shown,
-                               const state::DataLocation& location, state::DriveReport& report,
-                               state::OutputState& output, const platform::Files& files,
-                               platform::MessageBoxes& boxes, platform::ProgramExit& exit,
-                               platform::Printer& printer, platform::BusyCursor& cursor, QObject* parent)
-    : QObject(parent), mainWindow_(mainWindow), shown_(shown), location_(location), report_(report),
-      output_(output), files_(files), boxes_(boxes), exit_(exit), printer_(printer), cursor_(cursor) {
-    connect(mainWindow_.mnuList, &QAction::triggered, this, [this] {
-        open({"\\RichText\\VantorAds.rtf", "Vantor Advertising Checklist ", state::DiscNotFound, false});
-    });
-    connect(mainWindow_.mnuNotice, &QAction::triggered, this, [this] {
-        open({"\\RichText\\notice.rtf", "Notice", state::DiscNotFound, true});
-    });
-    connect(mainWindow_.mnuRegister, &QAction::triggered, this, [this] {
-        open({"\\RichText\\Register.rtf", "Kestrel Software Registration Form", state::DiscLost, false});
-    });
+DocumentWindow::DocumentWindow(state::ShownAd& shown, const state::DataLocation& location,
+                               state::DriveReport& report, state::OutputState& output,
+                               const platform::Files& files, platform::MessageBoxes& boxes,
+                               platform::ProgramExit& exit, platform::Printer& printer,
+                               platform::BusyCursor& cursor, QObject* parent)
+    : QObject(parent), shown_(shown), location_(location), report_(report), output_(output), files_(files),
+      boxes_(boxes), exit_(exit), printer_(printer), cursor_(cursor) {}
+
+void DocumentWindow::openAdsList() {
+    open({"\\RichText\\VantorAds.rtf", "Vantor Advertising Checklist ", state::DiscNotFound, false});
+}
+
+void DocumentWindow::openNotice() {
+    open({"\\RichText\\notice.rtf", "Notice", state::DiscNotFound, true});
+}
+
+void DocumentWindow::openRegisterForm() {
+    open({"\\RichText\\Register.rtf", "Kestrel Software Registration Form", state::DiscLost, false});
 }
 
 void DocumentWindow::open(const Document& document) {

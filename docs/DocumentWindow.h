@@ -19,9 +19,6 @@ struct DriveReport;
 struct OutputState;
 struct ShownAd;
 } // namespace state
-namespace ui {
-class Form1;
-}
 
 namespace docs {
 
@@ -30,10 +27,15 @@ namespace docs {
 class DocumentWindow : public QObject {
     Q_OBJECT
 public:
-    DocumentWindow(ui::Form1& mainWindow, state::ShownAd& shown, const state::DataLocation& location,
-                   state::DriveReport& report, state::OutputState& output, const platform::Files& files,
-                   platform::MessageBoxes& boxes, platform::ProgramExit& exit, platform::Printer& printer,
-                   platform::BusyCursor& cursor, QObject* parent = nullptr);
+    DocumentWindow(state::ShownAd& shown, const state::DataLocation& location, state::DriveReport& report,
+                   state::OutputState& output, const platform::Files& files, platform::MessageBoxes& boxes,
+                   platform::ProgramExit& exit, platform::Printer& printer, platform::BusyCursor& cursor,
+                   QObject* parent = nullptr);
+
+    // "Ads List", "Notice" and "Register Form".
+    void openAdsList();
+    void openNotice();
+    void openRegisterForm();
 
     // The window while it is loaded (shown, or kept hidden after a failed opening), else null.
     ui::TxtForm* window() const { return txtForm_; }
@@ -50,7 +52,6 @@ private:
     bool loadFile();
     void printDocument();
 
-    ui::Form1& mainWindow_;
     state::ShownAd& shown_;
     const state::DataLocation& location_;
     state::DriveReport& report_;

@@ -2,26 +2,24 @@
 
 #include "docs/WebLinks.h"
 #include "ui/CommonDialog.h"
-#include "ui/Form1.h"
-
-#include <QAction>
 
 namespace docs {
 
-HelpMenu::HelpMenu(ui::Form1& mainWindow, WebLinks& links, QObject* parent)
-    : QObject(parent), mainWindow_(mainWindow) {
-    connect(mainWindow_.mnuContents, &QAction::triggered, this, &HelpMenu::showContents);
-    connect(mainWindow_.mnuKestrelSoftware, &QAction::triggered, this,
-            [&links] { links.open(HomePageAddress); });
-    connect(mainWindow_.mnuRegisterOL, &QAction::triggered, this,
-            [&links] { links.open(RegistrationAddress); });
-}
+HelpMenu::HelpMenu(ui::CommonDialog& dialog, WebLinks& links, QObject* parent)
+    : QObject(parent), dialog_(dialog), links_(links) {}
 
 void HelpMenu::showContents() {
-    ui::CommonDialog& dialog = *mainWindow_.dlgCommon1;
-    dialog.setHelpFile(QString::fromLatin1(HelpFile));
-    dialog.setHelpCommand(ui::CommonDialog::HelpContents);
-    dialog.ShowHelp();
+    dialog_.setHelpFile(QString::fromLatin1(HelpFile));
+    dialog_.setHelpCommand(ui::CommonDialog::HelpContents);
+    dialog_.ShowHelp();
+}
+
+void HelpMenu::openHomePage() {
+    links_.open(HomePageAddress);
+}
+
+void HelpMenu::openRegistration() {
+    links_.open(RegistrationAddress);
 }
 
 } // namespace docs

@@ -3,7 +3,7 @@
 #include <QObject>
 
 namespace ui {
-class Form1;
+class CommonDialog;
 }
 
 namespace docs {
@@ -17,12 +17,15 @@ public:
     // Where the program's help file is: built into the program.
     static constexpr const char* HelpFile = ":/help/VantorAds.html";
 
-    HelpMenu(ui::Form1& mainWindow, WebLinks& links, QObject* parent = nullptr);
+    HelpMenu(ui::CommonDialog& dialog, WebLinks& links, QObject* parent = nullptr);
 
     void showContents();
+    void openHomePage();
+    void openRegistration();
 
 private:
-    ui::Form1& mainWindow_;
+    ui::CommonDialog& dialog_;
+    WebLinks& links_;
 };
 
 } // namespace docs

@@ -4,9 +4,6 @@
 #include "platform/Screen.h"
 #include "state/ProgramState.h"
 #include "state/ScreenSize.h"
-#include "ui/Form1.h"
-
-#include <QAction>
 
 namespace docs {
 
@@ -15,12 +12,9 @@ QString printedNumber(float value) {
     return value < 0 ? digits : QLatin1Char(' ') + digits;
 }
 
-ResolutionCheck::ResolutionCheck(ui::Form1& mainWindow, state::DriveReport& report,
-                                 const platform::Screen& screen, platform::MessageBoxes& boxes,
-                                 QObject* parent)
-    : QObject(parent), report_(report), screen_(screen), boxes_(boxes) {
-    connect(mainWindow.mnuResolution, &QAction::triggered, this, &ResolutionCheck::check);
-}
+ResolutionCheck::ResolutionCheck(state::DriveReport& report, const platform::Screen& screen,
+                                 platform::MessageBoxes& boxes, QObject* parent)
+    : QObject(parent), report_(report), screen_(screen), boxes_(boxes) {}
 
 void ResolutionCheck::check() {
     const double widthTwips = screen_.widthTwips();

@@ -9,9 +9,6 @@ class Screen;
 namespace state {
 struct DriveReport;
 }
-namespace ui {
-class Form1;
-}
 
 namespace docs {
 
@@ -24,8 +21,8 @@ QString printedNumber(float value);
 class ResolutionCheck : public QObject {
     Q_OBJECT
 public:
-    ResolutionCheck(ui::Form1& mainWindow, state::DriveReport& report, const platform::Screen& screen,
-                    platform::MessageBoxes& boxes, QObject* parent = nullptr);
+    ResolutionCheck(state::DriveReport& report, const platform::Screen& screen, platform::MessageBoxes& boxes,
+                    QObject* parent = nullptr);
 
     void check();
 

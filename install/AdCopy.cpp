@@ -4,19 +4,18 @@
 #include "install/CloseHold.h"
 
 #include "catalog/AdFileList.h"
+#include "catalog/AdNaming.h"
 #include "platform/AppFolders.h"
 #include "platform/BusyCursor.h"
 #include "platform/Files.h"
 #include "platform/Screen.h"
-#include "platform/SessionEnd.h"
 #include "state/DriveReport.h"
-#include "ui/Form1.h"
+#include "ui/ProgressPanel.h"
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
 #include "ui/Units.h"
 #include "ui/WindowDisabledGuard.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
 
@@ -26,6 +25,9 @@
 
 namespace install {
 namespace {
+
+// The ads folder below a root, as the catalog names it.
+const QString AdsFolder = QString::fromLatin1(catalog::AdsFolder);
 
 // How many of the files that did not arrive the closing message names.
 constexpr int NamedFailures = 5;
@@ -40,19 +42,18 @@ constexpr int FilesReadAhead = 2;
 
 } // namespace
 
-AdCopy::AdCopy(ui::Form1& window, state::DataLocation& location, state::DriveReport& report,
-               state::CatalogState& catalog, state::CopyState& copy, platform::MessageBoxes& boxes,
-               platform::ProgramExit& exit, const catalog::FileLister& lister, const platform::Files& files,
-               const platform::AppFolders& folders, const platform::Screen& screen,
-               platform::BusyCursor& cursor, platform::SessionEnd& sessionEnd, QObject* parent)
-    : QObject(parent), window_(window), location_(location), report_(report), catalog_(catalog), copy_(copy),
-      boxes_(boxes), exit_(exit), lister_(lister), files_(files), folders_(folders), screen_(screen),
-      cursor_(cursor) {
-    connect(window_.mnuCopy, &QAction::triggered, this, &AdCopy::copyCommand);
-    // Only a running copy looks at this; otherwise the window's own closing ends the program.
-    connect(&sessionEnd, &platform::SessionEnd::endRequested, this, [this] { sessionEnding_ = true; });
-    connect(window_.cmdCancel, &ui::SSCommand::clicked, window_.pnlProgress, &QWidget::hide);
-    connect(window_.cmdCopy, &ui::SSCommand::clicked, this, &AdCopy::copyAds);
+AdCopy::AdCopy(QWidget& window, ui::ProgressPanel& progress, state::DataLocation& location,
+               state::DriveReport& report, state::CatalogState& catalog, state::CopyState& copy,
+               platform::MessageBoxes& boxes, platform::ProgramExit& exit, const catalog::FileLister& lister,
+               const platform::Files& files, const platform::AppFolders& folders,
+               const platform::Screen& screen, platform::BusyCursor& cursor, QObject* parent)
+    : QObject(parent), window_(window), progress_(progress), location_(location), report_(report),
+      catalog_(catalog), copy_(copy), boxes_(boxes), exit_(exit), lister_(lister), files_(files),
+      folders_(folders), screen_(screen), cursor_(cursor) {}
+
+void AdCopy::sessionEnds() {
+    // Only a running copy looks at this.
+    sessionEnding_ = true;
 }
 
 void AdCopy::setGauge(ui::SSPanel* gauge, int value) {
@@ -61,8 +62,7 @@ void AdCopy::setGauge(ui::SSPanel* gauge, int value) {
 }
 
 quint64 AdCopy::GetDisk() {
-    const platform::FreeSpace space =
-        files_.freeSpace(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
+    const platform::FreeSpace space = files_.freeSpace(folders_.localCopyFolder() + AdsFolder);
     if (space.ok)
         return freeKilobytes(space);
     boxes_.show({QStringLiteral("Internal GetDisk error!"), state::ApplicationTitle,
@@ -77,7 +77,7 @@ void AdCopy::copyCommand() {
         showNotEnoughSpace(freeBytes);
         return;
     }
-    ui::SSPanel* panel = window_.pnlProgress;
+    ui::SSPanel* panel = progress_.pnlProgress;
     panel->raise();
     panel->show();
     panel->move(progressPanelPlace(screen_.widthTwips() / ui::TwipsPerPixel,
@@ -127,21 +127,21 @@ void AdCopy::copyAds() {
     // Destroyed last: a close that came meanwhile is carried out once the copy has ended.
     const CloseHold hold(window_);
     sessionEnding_ = false;
-    window_.cmdCopy->setEnabled(false);
-    window_.cmdCancel->setEnabled(false);
-    window_.pnlProgress->show();
+    progress_.cmdCopy->setEnabled(false);
+    progress_.cmdCancel->setEnabled(false);
+    progress_.pnlProgress->show();
     // The copy stops vouching for itself, on the disk too, before the first of its files changes.
     files_.remove(folders_.localCopyFolder() + state::CopyCompleteRecord);
     files_.syncFolder(folders_.localCopyFolder());
     // A folder that cannot be made shows as a failure of every file.
-    files_.createFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
+    files_.createFolder(folders_.localCopyFolder() + AdsFolder);
     if (CopyAdFiles())
         location_.AdRoot = folders_.localCopyFolder();
-    window_.pnlProgress->hide();
-    window_.cmdCopy->setEnabled(true);
-    window_.cmdCancel->setEnabled(true);
-    setGauge(window_.ProgressGuage2, 0);
-    setGauge(window_.ProgressGuage, 0);
+    progress_.pnlProgress->hide();
+    progress_.cmdCopy->setEnabled(true);
+    progress_.cmdCancel->setEnabled(true);
+    setGauge(progress_.ProgressGuage2, 0);
+    setGauge(progress_.ProgressGuage, 0);
 }
 
 bool AdCopy::CopyAdFiles() {
@@ -149,7 +149,7 @@ bool AdCopy::CopyAdFiles() {
     copy_.CopyBytesLeft = CopyTotalBytes;
     const ui::WindowDisabledGuard disabled(window_);
     QList<Failure> failed = copyEachFile();
-    setGauge(window_.ProgressGuage2, 100);
+    setGauge(progress_.ProgressGuage2, 100);
     // Stopped by the end of the session: what arrived stays, but not as a copy to read the ads from.
     if (sessionEnding_)
         return false;
@@ -184,7 +184,7 @@ QList<AdCopy::Failure> AdCopy::copyEachFile() {
         while (begun < catalog_.AdFileCount && begun <= started + FilesReadAhead)
             ahead.push_back(beginReading(begun++));
         const QString name = adFileName(catalog_.AdFileList[started]);
-        copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\") + name;
+        copy_.CopyTarget = folders_.localCopyFolder() + AdsFolder + name;
         copy_.CopySource = sourcePath(started);
         source_ = std::move(ahead.front());
         ahead.pop_front();
@@ -265,11 +265,11 @@ AdCopy::FileOutcome AdCopy::CopyFileWithProgress() {
     for (qint64 i = 1; i <= blocks; ++i) {
         if (const platform::FileStatus read = source.file.readFully(block_); !read.ok)
             return {read, FailedAt::Source, {}};
-        if (window_.Text2->text() != copy_.CopySource)
-            window_.Text2->setText(copy_.CopySource);
-        setGauge(window_.ProgressGuage, fileGaugeValue(i, length));
+        if (progress_.Text2->text() != copy_.CopySource)
+            progress_.Text2->setText(copy_.CopySource);
+        setGauge(progress_.ProgressGuage, fileGaugeValue(i, length));
         copy_.CopyBytesLeft -= CopyBlockBytes;
-        setGauge(window_.ProgressGuage2, overallGaugeValue(copy_.CopyBytesLeft));
+        setGauge(progress_.ProgressGuage2, overallGaugeValue(copy_.CopyBytesLeft));
         if (const platform::FileStatus written =
                 target.file->write(QByteArrayView(block_.data(), qsizetype(block_.size())));
             !written.ok)
@@ -281,7 +281,7 @@ AdCopy::FileOutcome AdCopy::CopyFileWithProgress() {
             return {
                 platform::FileStatus::failure(QStringLiteral("The session ended.")), FailedAt::Nothing, {}};
     }
-    setGauge(window_.ProgressGuage, 100);
+    setGauge(progress_.ProgressGuage, 100);
 
     const std::span<char> rest(block_.data(), std::size_t(length - blocks * CopyBlockBytes));
     if (!rest.empty()) {
@@ -297,8 +297,7 @@ AdCopy::FileOutcome AdCopy::CopyFileWithProgress() {
 platform::FileStatus AdCopy::recordCompleteCopy() {
     // The ads' new names reach the disk before the record that vouches for them, which reaches it before
     // the viewer turns to the copy.
-    if (const platform::FileStatus synced =
-            files_.syncFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
+    if (const platform::FileStatus synced = files_.syncFolder(folders_.localCopyFolder() + AdsFolder);
         !synced.ok)
         return synced;
     platform::ReplacementResult record =

@@ -23,7 +23,6 @@ class Files;
 class MessageBoxes;
 class ProgramExit;
 class Screen;
-class SessionEnd;
 } // namespace platform
 namespace state {
 struct CatalogState;
@@ -31,8 +30,10 @@ struct CopyState;
 struct DataLocation;
 struct DriveReport;
 } // namespace state
+class QWidget;
+
 namespace ui {
-class Form1;
+struct ProgressPanel;
 class SSPanel;
 } // namespace ui
 
@@ -45,11 +46,20 @@ namespace install {
 class AdCopy : public QObject {
     Q_OBJECT
 public:
-    AdCopy(ui::Form1& window, state::DataLocation& location, state::DriveReport& report,
-           state::CatalogState& catalog, state::CopyState& copy, platform::MessageBoxes& boxes,
-           platform::ProgramExit& exit, const catalog::FileLister& lister, const platform::Files& files,
-           const platform::AppFolders& folders, const platform::Screen& screen, platform::BusyCursor& cursor,
-           platform::SessionEnd& sessionEnd, QObject* parent = nullptr);
+    // The window is given whole too: it takes no input and holds back its closing while the copy runs.
+    AdCopy(QWidget& window, ui::ProgressPanel& progress, state::DataLocation& location,
+           state::DriveReport& report, state::CatalogState& catalog, state::CopyState& copy,
+           platform::MessageBoxes& boxes, platform::ProgramExit& exit, const catalog::FileLister& lister,
+           const platform::Files& files, const platform::AppFolders& folders, const platform::Screen& screen,
+           platform::BusyCursor& cursor, QObject* parent = nullptr);
+
+    // The menu command: the free-space check, then the progress panel with its two buttons.
+    void copyCommand();
+    // The panel's copy button.
+    void copyAds();
+    // The end of the session: a running copy stops after the block being copied; otherwise the window's
+    // own closing ends the program.
+    void sessionEnds();
 
 private:
     // A file that did not arrive, and why.
@@ -64,9 +74,6 @@ private:
         FailedAt at = FailedAt::Nothing;
         std::unique_ptr<platform::ReplacementFile> written; // every byte written, still to be committed
     };
-
-    void copyCommand();
-    void copyAds();
 
     // The free space in kilobytes on the file system that receives the copy; 0 when it cannot be told.
     quint64 GetDisk();
@@ -92,7 +99,8 @@ private:
     void showCopyResult(const QList<Failure>& failed);
     static void setGauge(ui::SSPanel* gauge, int value);
 
-    ui::Form1& window_;
+    QWidget& window_;
+    ui::ProgressPanel& progress_;
     state::DataLocation& location_;
     state::DriveReport& report_;
     state::CatalogState& catalog_;

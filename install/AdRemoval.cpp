@@ -1,15 +1,18 @@
 #include "install/AdRemoval.h"
 
+#include "catalog/AdNaming.h"
 #include "platform/AppFolders.h"
 #include "platform/Files.h"
 #include "platform/MessageBoxes.h"
 #include "state/ProgramState.h"
-#include "ui/Form1.h"
 
-#include <QAction>
+#include <QWidget>
 
 namespace install {
 namespace {
+
+// The ads folder below a root, as the catalog names it.
+const QString AdsFolder = QString::fromLatin1(catalog::AdsFolder);
 
 // The hourglass over the main window only, so that the message shown meanwhile keeps the arrow.
 class WindowBusyGuard {
@@ -25,13 +28,11 @@ private:
 
 } // namespace
 
-AdRemoval::AdRemoval(ui::Form1& window, state::DataLocation& location, state::DriveReport& report,
+AdRemoval::AdRemoval(QWidget& window, state::DataLocation& location, state::DriveReport& report,
                      state::OutputState& output, state::CopyState& copy, platform::MessageBoxes& boxes,
                      const platform::Files& files, const platform::AppFolders& folders, QObject* parent)
     : QObject(parent), window_(window), location_(location), report_(report), output_(output), copy_(copy),
-      boxes_(boxes), files_(files), folders_(folders) {
-    connect(window_.mnuRemove, &QAction::triggered, this, &AdRemoval::removeCommand);
-}
+      boxes_(boxes), files_(files), folders_(folders) {}
 
 void AdRemoval::removeCommand() {
     output_.PrintReply =
@@ -44,9 +45,9 @@ void AdRemoval::removeCommand() {
         // The copy stops vouching for itself first, so that whatever else fails, the next start takes it
         // for the ads only if it is still whole.
         files_.remove(folders_.localCopyFolder() + state::CopyCompleteRecord);
-        copy_.CopyTarget = folders_.localCopyFolder() + QStringLiteral("\\ads\\*.jpg");
+        copy_.CopyTarget = folders_.localCopyFolder() + AdsFolder + QStringLiteral("*.jpg");
         const platform::Removal removal = files_.removeMatching(copy_.CopyTarget);
-        files_.removeFolder(folders_.localCopyFolder() + QStringLiteral("\\ads\\"));
+        files_.removeFolder(folders_.localCopyFolder() + AdsFolder);
         location_.AdRoot = location_.DocRoot;
         report_.MessageText.clear();
         if (removal.remaining == 0) {

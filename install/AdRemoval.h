@@ -13,9 +13,7 @@ struct DataLocation;
 struct DriveReport;
 struct OutputState;
 } // namespace state
-namespace ui {
-class Form1;
-}
+class QWidget;
 
 namespace install {
 
@@ -25,14 +23,14 @@ namespace install {
 class AdRemoval : public QObject {
     Q_OBJECT
 public:
-    AdRemoval(ui::Form1& window, state::DataLocation& location, state::DriveReport& report,
+    AdRemoval(QWidget& window, state::DataLocation& location, state::DriveReport& report,
               state::OutputState& output, state::CopyState& copy, platform::MessageBoxes& boxes,
               const platform::Files& files, const platform::AppFolders& folders, QObject* parent = nullptr);
 
-private:
     void removeCommand();
 
-    ui::Form1& window_;
+private:
+    QWidget& window_;
     state::DataLocation& location_;
     state::DriveReport& report_;
     state::OutputState& output_;

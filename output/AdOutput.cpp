@@ -5,48 +5,50 @@
 #include "platform/Clipboard.h"
 #include "platform/MessageBoxes.h"
 #include "state/ProgramState.h"
+#include "ui/AdViewControls.h"
 #include "ui/CommonDialog.h"
-#include "ui/Form1.h"
 #include "ui/ImageBox.h"
+#include "ui/MainMenus.h"
 #include "ui/PictureBox.h"
 #include "view/ShownAdModel.h"
 
-#include <QAction>
 #include <QCursor>
 #include <QMenu>
 #include <QScreen>
 
 namespace output {
 
-AdOutput::AdOutput(ui::Form1& window, state::OutputState& output, view::ShownAdModel& model,
-                   platform::Printer& printer, platform::Clipboard& clipboard, platform::MessageBoxes& boxes,
-                   QObject* parent)
-    : QObject(parent), window_(window), output_(output), model_(model), printer_(printer),
-      clipboard_(clipboard), boxes_(boxes) {
-    connect(window_.mnuPrint, &QAction::triggered, this, [this] { printAd(state::ProductTitle); });
-    connect(window_.mnuClip, &QAction::triggered, this, &AdOutput::copyAd);
-    connect(window_.mnuSetup, &QAction::triggered, this, &AdOutput::printSetup);
-    connect(&window_, &ui::Form1::printCopyClicked, this, &AdOutput::printCopyClicked);
-    // Over the normal view only once an ad has been shown; over the zoomed view always.
-    connect(window_.Image1, &ui::ImageBox::mouseReleased, this, [this](Qt::MouseButton button) {
-        if (model_.hasAd() && button == Qt::RightButton)
-            showPopUp(QCursor::pos());
-    });
-    connect(window_.picDest, &ui::PictureBox::mouseReleased, this, [this](Qt::MouseButton button) {
-        if (button == Qt::RightButton)
-            showPopUp(QCursor::pos());
-    });
-    // From the keyboard the menu opens in the middle of the view that has the focus.
-    connect(window_.Image1, &ui::ImageBox::contextMenuKey, this, [this] {
-        if (model_.hasAd())
-            showPopUp(window_.Image1->mapToGlobal(window_.Image1->rect().center()));
-    });
-    connect(window_.picDest, &ui::PictureBox::contextMenuKey, this,
-            [this] { showPopUp(window_.picDest->mapToGlobal(window_.picDest->rect().center())); });
+AdOutput::AdOutput(const ui::AdViewControls& view, const ui::MainMenus& menus, ui::CommonDialog& dialog,
+                   state::OutputState& output, view::ShownAdModel& model, platform::Printer& printer,
+                   platform::Clipboard& clipboard, platform::MessageBoxes& boxes, QObject* parent)
+    : QObject(parent), view_(view), menus_(menus), dialog_(dialog), output_(output), model_(model),
+      printer_(printer), clipboard_(clipboard), boxes_(boxes) {}
+
+void AdOutput::normalViewReleased(Qt::MouseButton button) {
+    if (model_.hasAd() && button == Qt::RightButton)
+        showPopUp(QCursor::pos());
+}
+
+void AdOutput::zoomedViewReleased(Qt::MouseButton button) {
+    if (button == Qt::RightButton)
+        showPopUp(QCursor::pos());
+}
+
+void AdOutput::normalViewMenuKey() {
+    if (model_.hasAd())
+        showPopUp(view_.Image1->mapToGlobal(view_.Image1->rect().center()));
+}
+
+void AdOutput::zoomedViewMenuKey() {
+    showPopUp(view_.picDest->mapToGlobal(view_.picDest->rect().center()));
 }
 
 QImage AdOutput::picture() {
-    return model_.hasAd() ? model_.fullPicture() : window_.Image1->picture();
+    return model_.hasAd() ? model_.fullPicture() : view_.Image1->picture();
+}
+
+void AdOutput::printCommand() {
+    printAd(state::ProductTitle);
 }
 
 void AdOutput::printAd(const QString& questionTitle) {
@@ -55,7 +57,8 @@ void AdOutput::printAd(const QString& questionTitle) {
                      platform::MessageButtons::YesNo, platform::MessageIcon::Question});
     if (output_.PrintReply != platform::Reply::Yes)
         return;
-    const QScreen* screen = window_.screen();
+    // The screen the main window is on, as every control of it is.
+    const QScreen* screen = view_.Image1->screen();
     const platform::PrintStatus printed =
         PrintAd(picture(), screen ? screen->logicalDotsPerInchX() : 96.0, printer_);
     if (!printed.ok) {
@@ -72,8 +75,8 @@ void AdOutput::copyAd() {
 }
 
 void AdOutput::printSetup() {
-    window_.dlgCommon1->setFlags(ui::CommonDialog::PrintSetupFlag);
-    window_.dlgCommon1->ShowPrinter(printer_);
+    dialog_.setFlags(ui::CommonDialog::PrintSetupFlag);
+    dialog_.ShowPrinter(printer_);
 }
 
 void AdOutput::printCopyClicked(int index) {
@@ -84,7 +87,7 @@ void AdOutput::printCopyClicked(int index) {
 }
 
 void AdOutput::showPopUp(QPoint where) {
-    window_.mnuCopyPrint->popup(where);
+    menus_.mnuCopyPrint->popup(where);
 }
 
 } // namespace output

@@ -12,8 +12,10 @@ namespace state {
 struct OutputState;
 }
 namespace ui {
-class Form1;
-}
+struct AdViewControls;
+class CommonDialog;
+struct MainMenus;
+} // namespace ui
 namespace view {
 class ShownAdModel;
 }
@@ -25,21 +27,31 @@ namespace output {
 class AdOutput : public QObject {
     Q_OBJECT
 public:
-    AdOutput(ui::Form1& window, state::OutputState& output, view::ShownAdModel& model,
-             platform::Printer& printer, platform::Clipboard& clipboard, platform::MessageBoxes& boxes,
-             QObject* parent = nullptr);
+    AdOutput(const ui::AdViewControls& view, const ui::MainMenus& menus, ui::CommonDialog& dialog,
+             state::OutputState& output, view::ShownAdModel& model, platform::Printer& printer,
+             platform::Clipboard& clipboard, platform::MessageBoxes& boxes, QObject* parent = nullptr);
 
+    // "Print Ad" in the File menu.
+    void printCommand();
     void printAd(const QString& questionTitle);
     void copyAd();
     void printSetup();
     void printCopyClicked(int index);
     void showPopUp(QPoint where);
+    // The pop-up opens over the normal view only once an ad has been shown, over the zoomed view always:
+    // at the pointer on the right button, in the middle of the view for the menu key.
+    void normalViewReleased(Qt::MouseButton button);
+    void zoomedViewReleased(Qt::MouseButton button);
+    void normalViewMenuKey();
+    void zoomedViewMenuKey();
 
 private:
     // The ad on view at full resolution; before the first ad, the picture the window opens with.
     QImage picture();
 
-    ui::Form1& window_;
+    const ui::AdViewControls& view_;
+    const ui::MainMenus& menus_;
+    ui::CommonDialog& dialog_;
     state::OutputState& output_;
     view::ShownAdModel& model_;
     platform::Printer& printer_;

@@ -1,5 +1,7 @@
 #include "output/PrintAd.h"
 
+#include "ui/Units.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -12,7 +14,7 @@ platform::PrintStatus PrintAd(const QImage& picture, double screenDotsPerInch, p
     if (!started.status.ok)
         return started.status;
     platform::PrintJob& job = *started.job;
-    const double devicePerPixel = job.devicePixelsPerTwip() * 1440 / screenDotsPerInch;
+    const double devicePerPixel = job.devicePixelsPerTwip() * ui::TwipsPerInch / screenDotsPerInch;
     const QRectF target(0, job.devicePixelsPerTwip(), picture.width() * devicePerPixel,
                         picture.height() * devicePerPixel);
     job.painter().drawImage(target, picture);

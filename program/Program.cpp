@@ -1,74 +1,54 @@
 #include "program/Program.h"
 
-#include "app/MainWindowClosing.h"
-#include "app/StartUp.h"
-#include "app/StatusClock.h"
-#include "app/TaskBarCommand.h"
-#include "docs/AboutWindow.h"
-#include "docs/DocumentWindow.h"
-#include "docs/HelpMenu.h"
-#include "docs/ResolutionCheck.h"
-#include "docs/WebLinks.h"
-#include "install/AdCopy.h"
-#include "install/AdRemoval.h"
-#include "output/AdOutput.h"
 #include "platform/Services.h"
+#include "program/Behaviours.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
-#include "view/AdDisplay.h"
-#include "view/AdStepping.h"
-#include "view/ShownAdModel.h"
-#include "view/ShownAdViews.h"
-#include "view/ViewLayout.h"
-#include "view/YearSelection.h"
-#include "view/YearsAhead.h"
-#include "view/ZoomHandling.h"
-#include "view/ZoomScrolling.h"
 
 namespace program {
 
+Behaviours::Behaviours(platform::Services& s, state::ProgramState& state, ui::Form1& w, ui::Form2& splash,
+                       QStringList arguments, view::AdDecoder decoder)
+    : startUp(splash, w, w, w, state.location, state.report, state.view, s.cursor, s.instanceGuard,
+              s.messageBoxes, s.programExit, s.fileLister, s.folders, s.drives, s.paths, s.screen, s.settings,
+              std::move(arguments)),
+      years(w, state.catalog, state.location, s.fileLister), shownAd(s.files, s.cursor, std::move(decoder)),
+      shownAdViews(w, shownAd), stepping(w, w, state.shown, state.catalog, s.cursor, s.fileLister, shownAd),
+      display(w, w, w, state.shown, state.catalog, state.location, state.report, s.messageBoxes,
+              s.programExit, s.cursor, s.fileLister, shownAd, stepping),
+      yearsAhead(w, w, state.catalog, state.location, shownAd),
+      layout(w, state.view, state.catalog, state.shown, years), zoomScrolling(w), zoomHandling(w),
+      adOutput(w, w, *w.dlgCommon1, state.output, shownAd, s.printer, s.clipboard, s.messageBoxes),
+      documents(state.shown, state.location, state.report, state.output, s.files, s.messageBoxes,
+                s.programExit, s.printer, s.cursor),
+      clock(w, s.clock), taskBar(w, w, state.taskBar, s.taskBar, s.screen),
+      closing(w, state.taskBar, s.taskBar, s.settings, s.programExit),
+      resolution(state.report, s.screen, s.messageBoxes), links(state.taskBar, s.taskBar, s.shell),
+      help(*w.dlgCommon1, links), about(w, links),
+      copy(w, w, state.location, state.report, state.catalog, state.copy, s.messageBoxes, s.programExit,
+           s.fileLister, s.files, s.folders, s.screen, s.cursor),
+      removal(w, state.location, state.report, state.output, state.copy, s.messageBoxes, s.files, s.folders) {
+}
+
 Program::Program(platform::Services& services, QStringList arguments, view::AdDecoder decoder)
-    : services_(services), mainWindow_(std::make_unique<ui::Form1>()), splash_(std::make_unique<ui::Form2>()),
-      startUp_(
-          std::make_unique<app::StartUp>(services, state_, *splash_, *mainWindow_, std::move(arguments))) {
-    ui::Form1& window = *mainWindow_;
-    platform::Services& s = services_;
-    auto* years = new view::YearSelection(window, state_.catalog, state_.location, s.fileLister, this);
-    shownAd_ = new view::ShownAdModel(s.files, s.cursor, std::move(decoder), this);
-    new view::ShownAdViews(window, *shownAd_, this);
-    auto* stepping =
-        new view::AdStepping(window, state_.shown, state_.catalog, s.cursor, s.fileLister, *shownAd_, this);
-    auto* display = new view::AdDisplay(window, state_.shown, state_.catalog, state_.location, state_.report,
-                                        s.messageBoxes, s.programExit, s.cursor, s.fileLister, *shownAd_,
-                                        *stepping, this);
-    auto* yearsAhead = new view::YearsAhead(window, state_.catalog, state_.location, *shownAd_, this);
-    connect(years, &view::YearSelection::categoryChosen, display, &view::AdDisplay::ShowYearAd);
-    connect(years, &view::YearSelection::categoryChosen, yearsAhead, &view::YearsAhead::readCategoryAhead);
-    new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *years, this);
-    new view::ZoomScrolling(window, this);
-    new view::ZoomHandling(window, this);
-    new output::AdOutput(window, state_.output, *shownAd_, s.printer, s.clipboard, s.messageBoxes, this);
-    new docs::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output, s.files,
-                             s.messageBoxes, s.programExit, s.printer, s.cursor, this);
-    new app::StatusClock(window, s.clock, this);
-    new app::TaskBarCommand(window, state_.taskBar, s.taskBar, s.screen, this);
-    new app::MainWindowClosing(window, state_.taskBar, s.taskBar, s.settings, s.programExit, s.sessionEnd,
-                               this);
-    new docs::ResolutionCheck(window, state_.report, s.screen, s.messageBoxes, this);
-    auto* links = new docs::WebLinks(state_.taskBar, s.taskBar, s.shell, this);
-    new docs::HelpMenu(window, *links, this);
-    new docs::AboutWindow(window, *links, this);
-    new install::AdCopy(window, state_.location, state_.report, state_.catalog, state_.copy, s.messageBoxes,
-                        s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, s.sessionEnd,
-                        this);
-    new install::AdRemoval(window, state_.location, state_.report, state_.output, state_.copy, s.messageBoxes,
-                           s.files, s.folders, this);
+    : mainWindow_(std::make_unique<ui::Form1>()), splash_(std::make_unique<ui::Form2>()),
+      behaviours_(std::make_unique<Behaviours>(services, state_, *mainWindow_, *splash_, std::move(arguments),
+                                               std::move(decoder))) {
+    wire(*mainWindow_, *splash_, services.sessionEnd, *behaviours_);
 }
 
 Program::~Program() = default;
 
 void Program::start() {
-    startUp_->begin();
+    behaviours_->startUp.begin();
+}
+
+view::ShownAdModel& Program::shownAd() {
+    return behaviours_->shownAd;
+}
+
+app::StartUp& Program::startUp() {
+    return behaviours_->startUp;
 }
 
 } // namespace program

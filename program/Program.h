@@ -9,8 +9,9 @@
 #include <memory>
 
 namespace platform {
+class SessionEnd;
 struct Services;
-}
+} // namespace platform
 namespace ui {
 class Form1;
 class Form2;
@@ -25,7 +26,9 @@ class StartUp;
 
 namespace program {
 
-// The composition root: the program's state, its windows and the behaviour that connects them.
+struct Behaviours;
+
+// The composition root: the program's state, its windows, the behaviours and the wiring between them.
 class Program : public QObject {
     Q_OBJECT
 public:
@@ -38,16 +41,18 @@ public:
     state::ProgramState& state() { return state_; }
     ui::Form1& mainWindow() { return *mainWindow_; }
     ui::Form2& splash() { return *splash_; }
-    view::ShownAdModel& shownAd() { return *shownAd_; }
-    app::StartUp& startUp() { return *startUp_; }
+    view::ShownAdModel& shownAd();
+    app::StartUp& startUp();
 
 private:
-    platform::Services& services_;
+    // Connects every event of the windows and of the services to the behaviour that handles it (Wiring.cpp).
+    static void wire(ui::Form1& w, ui::Form2& splash, platform::SessionEnd& sessionEnd, Behaviours& b);
+
     state::ProgramState state_;
     std::unique_ptr<ui::Form1> mainWindow_;
     std::unique_ptr<ui::Form2> splash_;
-    std::unique_ptr<app::StartUp> startUp_;
-    view::ShownAdModel* shownAd_ = nullptr;
+    // Gone before the windows they drive.
+    std::unique_ptr<Behaviours> behaviours_;
 };
 
 } // namespace program

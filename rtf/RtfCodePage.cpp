@@ -10,7 +10,7 @@ namespace rtf {
 
 namespace {
 
-constexpr char16_t replacementCharacter = 0xFFFD;
+constexpr char16_t ReplacementCharacter = 0xFFFD;
 
 std::vector<std::string> iconvNamesFor(int codePage) {
     switch (codePage) {
@@ -55,7 +55,7 @@ void convert(iconv_t cd, std::string_view in, QString& out) {
             break;
         if (errno == E2BIG)
             continue;
-        out.append(QChar(replacementCharacter));
+        out.append(QChar(ReplacementCharacter));
         ++inPtr;
         --inLeft;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
@@ -140,7 +140,7 @@ CodePageDecoder::Converter& CodePageDecoder::converterFor(int codePage) {
                 convert(converter->cd, std::string_view(&c, 1), one);
             converter->table[byte] = one.size() == 1 ? one.at(0).unicode()
                                      : byte < 0x80   ? static_cast<char16_t>(byte)
-                                                     : replacementCharacter;
+                                                     : ReplacementCharacter;
         }
     }
     return *converters_.emplace(codePage, std::move(converter)).first->second;

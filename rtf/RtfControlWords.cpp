@@ -18,12 +18,6 @@ const std::unordered_map<std::string_view, WordInfo>& wordTable() {
         add("ansicpg", Word::AnsiCodePage);
         add("deff", Word::DefaultFont);
         add("uc", Word::UnicodeSkip);
-        add("paperw", Word::PaperWidth);
-        add("paperh", Word::PaperHeight);
-        add("margl", Word::MarginLeft);
-        add("margr", Word::MarginRight);
-        add("margt", Word::MarginTop);
-        add("margb", Word::MarginBottom);
 
         add("fonttbl", Word::FontTable);
         add("colortbl", Word::ColorTable);

@@ -4,7 +4,8 @@
 
 namespace rtf {
 
-// The control words the reader acts on; every other word is ignored.
+// The control words the reader acts on; every other word is ignored. The reader hands each section to a
+// function of its own by the range of its words: a word belongs between its section's first and last.
 enum class Word {
     Unknown,
     // document
@@ -15,12 +16,6 @@ enum class Word {
     AnsiCodePage,
     DefaultFont,
     UnicodeSkip,
-    PaperWidth,
-    PaperHeight,
-    MarginLeft,
-    MarginRight,
-    MarginTop,
-    MarginBottom,
     // destinations
     FontTable,
     ColorTable,

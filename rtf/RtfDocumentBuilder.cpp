@@ -12,7 +12,7 @@ namespace {
 
 // Deeper nesting than this happens only in damaged or hostile files; deeper groups share the state of the
 // deepest one so that the memory used stays fixed.
-constexpr std::size_t maxDepth = 1024;
+constexpr std::size_t MaxDepth = 1024;
 
 // The few characters of the Symbol font that documents use for list bullets and marks.
 char16_t symbolCharacter(unsigned char byte) {
@@ -42,7 +42,7 @@ void DocumentBuilder::build(std::string_view data) {
         std::clamp<std::int64_t>(static_cast<std::int64_t>(data.size()) * 32, 32LL << 20, 512LL << 20);
     document_.setUndoRedoEnabled(false);
     QTextOption option = document_.defaultTextOption();
-    option.setTabStopDistance(720 / twipsPerPixel); // RTF's default of half an inch
+    option.setTabStopDistance(720 / TwipsPerPixel); // RTF's default of half an inch
     document_.setDefaultTextOption(option);
     // One edit block for the whole build keeps the document from updating cursors and layouts after each
     // insertion.
@@ -85,7 +85,7 @@ void DocumentBuilder::build(std::string_view data) {
 
 void DocumentBuilder::openGroup() {
     skip_ = 0;
-    if (stack_.size() >= maxDepth) {
+    if (stack_.size() >= MaxDepth) {
         ++overflowDepth_;
         return;
     }
@@ -174,7 +174,7 @@ void DocumentBuilder::appendBytes(std::string_view bytes) {
     GroupState& s = state();
     if (s.destination == Destination::FieldInstruction) {
         if (!fields_.empty() && fields_.back().instruction.size() < 4096)
-            decoder_.decode(currentCodePage() == symbolCodePage ? 1252 : currentCodePage(), bytes,
+            decoder_.decode(currentCodePage() == SymbolCodePage ? 1252 : currentCodePage(), bytes,
                             fields_.back().instruction);
         return;
     }
@@ -212,7 +212,7 @@ void DocumentBuilder::appendChar(char16_t c) {
 void DocumentBuilder::decodePendingBytes() {
     if (pendingBytes_.empty())
         return;
-    if (pendingCodePage_ == symbolCodePage) {
+    if (pendingCodePage_ == SymbolCodePage) {
         for (const char c : pendingBytes_)
             pending_.append(QChar(symbolCharacter(static_cast<unsigned char>(c))));
     } else {
@@ -252,7 +252,7 @@ int DocumentBuilder::currentCodePage() const {
 
 int DocumentBuilder::tableLevel() const {
     const ParaState& para = stack_.back().para;
-    return para.inTable ? std::clamp(para.tableLevel, 1, TableBuilder::maxLevels) : 0;
+    return para.inTable ? std::clamp(para.tableLevel, 1, TableBuilder::MaxLevels) : 0;
 }
 
 void DocumentBuilder::ensurePosition(int level) {

@@ -22,6 +22,9 @@ class QTextDocument;
 
 namespace rtf {
 
+enum class Word;
+struct WordInfo;
+
 // Reads the tokens of one RTF document and builds its content into a QTextDocument. Everything is
 // driven by an explicit stack of group states, so that no input can make it recurse.
 class DocumentBuilder {
@@ -29,10 +32,9 @@ public:
     explicit DocumentBuilder(QTextDocument& document);
 
     void build(std::string_view data);
-    const RtfPageSetup& pageSetup() const { return pageSetup_; }
 
     // Bytes in a Symbol-font run are mapped by hand: iconv has no table for them.
-    static constexpr int symbolCodePage = -2;
+    static constexpr int SymbolCodePage = -2;
 
 private:
     struct FontEntry {
@@ -50,7 +52,25 @@ private:
 
     void openGroup();
     void closeGroup();
+    // A control word's number, when it has one.
+    struct Parameter {
+        bool given;
+        int number;
+        int value() const { return given ? number : 0; }
+    };
     void controlWord(std::string_view word, bool hasParam, int param, Tokenizer& tokenizer);
+    // One function for each section of the words: the destinations, the font and colour tables and the
+    // picture, which take their own words, then the document's, characters', paragraphs' and tables'
+    // words and the characters named by a word.
+    void destinationWord(Word word);
+    bool fontTableWord(Word word, int value); // false: a word the font table leaves to the text
+    void colorTableWord(Word word, int value);
+    void pictureWord(Word word, int value);
+    void documentWord(Word word, int value);
+    void characterWord(Word word, Parameter parameter);
+    void paragraphWord(Word word, Parameter parameter);
+    void tableWord(Word word, int value);
+    void namedCharacter(const WordInfo& info, int value);
     void controlSymbol(char symbol, bool hasParam, int param);
     void text(std::string_view bytes);
     bool consumeSkip();
@@ -110,7 +130,7 @@ private:
     int blue_ = -1;
 
     // Per table level the row definition last given; nested rows give theirs after their cells.
-    std::vector<RowDefinition> rows_ = std::vector<RowDefinition>(TableBuilder::maxLevels);
+    std::vector<RowDefinition> rows_ = std::vector<RowDefinition>(TableBuilder::MaxLevels);
     std::size_t rowLevel_ = 0; // the index in rows_ of the definition being read
     CellDefinition cell_;
 
@@ -119,8 +139,6 @@ private:
     int pictureCount_ = 0;
     std::int64_t imageBudget_ = 0; // bytes that decoded pictures may still take
     std::vector<Field> fields_;
-
-    RtfPageSetup pageSetup_;
 };
 
 } // namespace rtf

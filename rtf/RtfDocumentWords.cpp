@@ -13,6 +13,11 @@ bool on(bool hasParam, int param) {
     return !hasParam || param != 0;
 }
 
+// The enum keeps each section's words together, so a section is a range of it.
+bool within(Word word, Word first, Word last) {
+    return word >= first && word <= last;
+}
+
 } // namespace
 
 void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int param, Tokenizer& tokenizer) {
@@ -33,7 +38,48 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
 
     const bool starred = s.starred;
     s.starred = false;
-    switch (info.word) {
+    const Word word = info.word;
+    if (word == Word::Unknown) {
+        if (starred)
+            s.destination = Destination::Skip;
+        return;
+    }
+    if (within(word, Word::FontTable, Word::KnownDestination)) {
+        destinationWord(word);
+        return;
+    }
+    // The font and colour tables and the picture take their own words; the font table leaves the rest to
+    // the text.
+    const Parameter parameter{hasParam, param};
+    switch (s.destination) {
+    case Destination::FontTable:
+        if (fontTableWord(word, parameter.value()))
+            return;
+        break;
+    case Destination::ColorTable:
+        colorTableWord(word, parameter.value());
+        return;
+    case Destination::Picture:
+        pictureWord(word, parameter.value());
+        return;
+    default:
+        break;
+    }
+    if (within(word, Word::Ansi, Word::UnicodeSkip))
+        documentWord(word, parameter.value());
+    else if (within(word, Word::Plain, Word::Hidden))
+        characterWord(word, parameter);
+    else if (within(word, Word::Par, Word::SectionBreakPage))
+        paragraphWord(word, parameter);
+    else if (within(word, Word::Cell, Word::Border))
+        tableWord(word, parameter.value());
+    else if (within(word, Word::Unicode, Word::Special))
+        namedCharacter(info, parameter.value());
+}
+
+void DocumentBuilder::destinationWord(Word word) {
+    GroupState& s = state();
+    switch (word) {
     case Word::FontTable:
         s.destination = Destination::FontTable;
         fontEntry_ = {};
@@ -67,107 +113,101 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         return;
     case Word::KnownDestination:
         return;
-    case Word::Unknown:
-        if (starred)
-            s.destination = Destination::Skip;
+    default:
+        return;
+    }
+}
+
+bool DocumentBuilder::fontTableWord(Word word, int value) {
+    switch (word) {
+    case Word::Font:
+        commitFont();
+        fontEntry_ = {};
+        fontEntry_.id = value;
+        return true;
+    case Word::FontCharset:
+        fontEntry_.codePage = value == 2 ? DocumentBuilder::SymbolCodePage : codePageForCharset(value);
+        return true;
+    case Word::FontCodePage:
+        if (value > 0)
+            fontEntry_.codePage = value;
+        return true;
+    case Word::FontRoman:
+        fontEntry_.hint = QFont::Serif;
+        return true;
+    case Word::FontSwiss:
+        fontEntry_.hint = QFont::SansSerif;
+        return true;
+    case Word::FontModern:
+        fontEntry_.hint = QFont::TypeWriter;
+        return true;
+    case Word::FontScript:
+        fontEntry_.hint = QFont::Cursive;
+        return true;
+    case Word::FontDecor:
+        fontEntry_.hint = QFont::Decorative;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DocumentBuilder::colorTableWord(Word word, int value) {
+    switch (word) {
+    case Word::Red:
+        red_ = std::clamp(value, 0, 255);
+        return;
+    case Word::Green:
+        green_ = std::clamp(value, 0, 255);
+        return;
+    case Word::Blue:
+        blue_ = std::clamp(value, 0, 255);
         return;
     default:
-        break;
+        return;
     }
+}
 
-    CharState& chr = s.chr;
-    ParaState& para = s.para;
-    const int value = hasParam ? param : 0;
-
-    switch (s.destination) {
-    case Destination::FontTable:
-        switch (info.word) {
-        case Word::Font:
-            commitFont();
-            fontEntry_ = {};
-            fontEntry_.id = value;
-            return;
-        case Word::FontCharset:
-            fontEntry_.codePage = value == 2 ? DocumentBuilder::symbolCodePage : codePageForCharset(value);
-            return;
-        case Word::FontCodePage:
-            if (value > 0)
-                fontEntry_.codePage = value;
-            return;
-        case Word::FontRoman:
-            fontEntry_.hint = QFont::Serif;
-            return;
-        case Word::FontSwiss:
-            fontEntry_.hint = QFont::SansSerif;
-            return;
-        case Word::FontModern:
-            fontEntry_.hint = QFont::TypeWriter;
-            return;
-        case Word::FontScript:
-            fontEntry_.hint = QFont::Cursive;
-            return;
-        case Word::FontDecor:
-            fontEntry_.hint = QFont::Decorative;
-            return;
-        default:
-            break;
-        }
-        break;
-    case Destination::ColorTable:
-        switch (info.word) {
-        case Word::Red:
-            red_ = std::clamp(value, 0, 255);
-            return;
-        case Word::Green:
-            green_ = std::clamp(value, 0, 255);
-            return;
-        case Word::Blue:
-            blue_ = std::clamp(value, 0, 255);
-            return;
-        default:
-            return;
-        }
-    case Destination::Picture:
-        switch (info.word) {
-        case Word::PngBlip:
-            picture_.kind = PictureData::Kind::Png;
-            return;
-        case Word::JpegBlip:
-            picture_.kind = PictureData::Kind::Jpeg;
-            return;
-        case Word::Metafile:
-            picture_.kind = PictureData::Kind::Metafile;
-            return;
-        case Word::OtherPicture:
-            picture_.kind = PictureData::Kind::Unknown;
-            return;
-        case Word::PictureWidth:
-            picture_.width = value;
-            return;
-        case Word::PictureHeight:
-            picture_.height = value;
-            return;
-        case Word::PictureGoalWidth:
-            picture_.goalWidth = value;
-            return;
-        case Word::PictureGoalHeight:
-            picture_.goalHeight = value;
-            return;
-        case Word::PictureScaleX:
-            picture_.scaleX = value;
-            return;
-        case Word::PictureScaleY:
-            picture_.scaleY = value;
-            return;
-        default:
-            return;
-        }
+void DocumentBuilder::pictureWord(Word word, int value) {
+    switch (word) {
+    case Word::PngBlip:
+        picture_.kind = PictureData::Kind::Png;
+        return;
+    case Word::JpegBlip:
+        picture_.kind = PictureData::Kind::Jpeg;
+        return;
+    case Word::Metafile:
+        picture_.kind = PictureData::Kind::Metafile;
+        return;
+    case Word::OtherPicture:
+        picture_.kind = PictureData::Kind::Unknown;
+        return;
+    case Word::PictureWidth:
+        picture_.width = value;
+        return;
+    case Word::PictureHeight:
+        picture_.height = value;
+        return;
+    case Word::PictureGoalWidth:
+        picture_.goalWidth = value;
+        return;
+    case Word::PictureGoalHeight:
+        picture_.goalHeight = value;
+        return;
+    case Word::PictureScaleX:
+        picture_.scaleX = value;
+        return;
+    case Word::PictureScaleY:
+        picture_.scaleY = value;
+        return;
     default:
-        break;
+        return;
     }
+}
 
-    const bool text = s.destination == Destination::Text;
-    switch (info.word) {
+void DocumentBuilder::documentWord(Word word, int value) {
+    GroupState& s = state();
+    switch (word) {
     case Word::Ansi:
         documentCodePage_ = 1252;
         break;
@@ -190,25 +230,17 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
     case Word::UnicodeSkip:
         s.unicodeSkip = std::clamp(value, 0, 16);
         break;
-    case Word::PaperWidth:
-        pageSetup_.paperWidth = std::clamp(value, 0, maxTwips);
+    default:
         break;
-    case Word::PaperHeight:
-        pageSetup_.paperHeight = std::clamp(value, 0, maxTwips);
-        break;
-    case Word::MarginLeft:
-        pageSetup_.marginLeft = std::clamp(value, 0, maxTwips);
-        break;
-    case Word::MarginRight:
-        pageSetup_.marginRight = std::clamp(value, 0, maxTwips);
-        break;
-    case Word::MarginTop:
-        pageSetup_.marginTop = std::clamp(value, 0, maxTwips);
-        break;
-    case Word::MarginBottom:
-        pageSetup_.marginBottom = std::clamp(value, 0, maxTwips);
-        break;
+    }
+}
 
+void DocumentBuilder::characterWord(Word word, Parameter parameter) {
+    CharState& chr = state().chr;
+    const bool hasParam = parameter.given;
+    const int param = parameter.number;
+    const int value = parameter.value();
+    switch (word) {
     case Word::Plain: {
         const QString href = chr.href;
         chr = CharState{};
@@ -266,7 +298,18 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
     case Word::Hidden:
         chr.hidden = on(hasParam, param);
         break;
+    default:
+        break;
+    }
+}
 
+void DocumentBuilder::paragraphWord(Word word, Parameter parameter) {
+    const bool text = state().destination == Destination::Text;
+    ParaState& para = state().para;
+    const bool hasParam = parameter.given;
+    const int param = parameter.number;
+    const int value = parameter.value();
+    switch (word) {
     case Word::Par:
         if (text)
             endParagraph();
@@ -293,22 +336,22 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         para.alignment = Alignment::Justify;
         break;
     case Word::LeftIndent:
-        para.leftIndent = std::clamp(value, -maxTwips, maxTwips);
+        para.leftIndent = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::RightIndent:
-        para.rightIndent = std::clamp(value, -maxTwips, maxTwips);
+        para.rightIndent = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::FirstIndent:
-        para.firstIndent = std::clamp(value, -maxTwips, maxTwips);
+        para.firstIndent = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::SpaceBefore:
-        para.spaceBefore = std::clamp(value, -maxTwips, maxTwips);
+        para.spaceBefore = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::SpaceAfter:
-        para.spaceAfter = std::clamp(value, -maxTwips, maxTwips);
+        para.spaceAfter = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::LineSpacing:
-        para.lineSpacing = std::clamp(value, -maxTwips, maxTwips);
+        para.lineSpacing = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::LineSpacingMultiple:
         para.lineSpacingMultiple = on(hasParam, param);
@@ -323,14 +366,14 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         if (tabs->empty() || tabs->back().position >= 0)
             tabs->push_back({-1, TabStop::Left});
         TabStop& stop = tabs->back();
-        if (info.word == Word::TabRight)
+        if (word == Word::TabRight)
             stop.kind = TabStop::Right;
-        else if (info.word == Word::TabCenter)
+        else if (word == Word::TabCenter)
             stop.kind = TabStop::Center;
-        else if (info.word == Word::TabDecimal)
+        else if (word == Word::TabDecimal)
             stop.kind = TabStop::Decimal;
         else
-            stop.position = std::clamp(value, 0, maxTwips);
+            stop.position = std::clamp(value, 0, MaxTwips);
         if (tabs->size() <= 64)
             para.tabs = std::move(tabs);
         break;
@@ -365,7 +408,14 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
     case Word::SectionBreakNone:
         sectionStartsPage_ = false;
         break;
+    default:
+        break;
+    }
+}
 
+void DocumentBuilder::tableWord(Word word, int value) {
+    const bool text = state().destination == Destination::Text;
+    switch (word) {
     // \cell and \row end the cells and rows of the outermost table, \nestcell and \nestrow those of the
     // table their paragraph is nested in.
     case Word::Cell:
@@ -391,10 +441,10 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         cell_ = CellDefinition{};
         break;
     case Word::RowLeft:
-        rows_[rowLevel_].left = std::clamp(value, -maxTwips, maxTwips);
+        rows_[rowLevel_].left = std::clamp(value, -MaxTwips, MaxTwips);
         break;
     case Word::RowGap:
-        rows_[rowLevel_].gap = std::clamp(value, 0, maxTwips);
+        rows_[rowLevel_].gap = std::clamp(value, 0, MaxTwips);
         break;
     case Word::RowAlignLeft:
         rows_[rowLevel_].alignment = Alignment::Left;
@@ -406,7 +456,7 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
         rows_[rowLevel_].alignment = Alignment::Right;
         break;
     case Word::CellRight:
-        cell_.right = std::clamp(value, -maxTwips, 4 * maxTwips);
+        cell_.right = std::clamp(value, -MaxTwips, 4 * MaxTwips);
         if (rows_[rowLevel_].cells.size() < 256)
             rows_[rowLevel_].cells.push_back(cell_);
         cell_ = CellDefinition{};
@@ -429,12 +479,18 @@ void DocumentBuilder::controlWord(std::string_view name, bool hasParam, int para
     case Word::Border:
         rows_[rowLevel_].borders = true;
         break;
+    default:
+        break;
+    }
+}
 
+void DocumentBuilder::namedCharacter(const WordInfo& info, int value) {
+    switch (info.word) {
     case Word::Unicode: {
         const int code = value < 0 ? value + 65536 : value;
         if (code > 0 && code <= 0xFFFF)
             appendChar(static_cast<char16_t>(code));
-        skip_ = s.unicodeSkip;
+        skip_ = state().unicodeSkip;
         break;
     }
     case Word::Special:

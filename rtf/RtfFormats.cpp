@@ -11,7 +11,7 @@ namespace rtf {
 namespace {
 
 double pixels(int twips) {
-    return std::clamp(twips, -maxTwips, maxTwips) / twipsPerPixel;
+    return std::clamp(twips, -MaxTwips, MaxTwips) / TwipsPerPixel;
 }
 
 } // namespace

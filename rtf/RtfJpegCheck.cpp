@@ -113,10 +113,10 @@ bool jpegWorkIsBounded(QByteArrayView jpeg) {
                 allBlocks += component.blocks;
                 fullest = std::max(fullest, component.blocks);
             }
-            if (jpeg.size() < fullest / jpegBlocksPerByteLimit)
+            if (jpeg.size() < fullest / JpegBlocksPerByteLimit)
                 return false;
         } else if (code == 0xDA) {
-            if (componentCount == 0 || body.isEmpty() || ++scans > jpegScanLimit)
+            if (componentCount == 0 || body.isEmpty() || ++scans > JpegScanLimit)
                 return false;
             const int inScan = std::min<qsizetype>(at(body, 0), (body.size() - 1) / 2);
             for (int k = 0; k < inScan; ++k) {
@@ -125,7 +125,7 @@ bool jpegWorkIsBounded(QByteArrayView jpeg) {
                     if (components[static_cast<std::size_t>(c)].id == id)
                         walked += components[static_cast<std::size_t>(c)].blocks;
             }
-            if (walked > jpegScanWalksLimit * allBlocks)
+            if (walked > JpegScanWalksLimit * allBlocks)
                 return false;
             markers.skipScanData();
         }

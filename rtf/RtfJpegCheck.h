@@ -8,12 +8,12 @@ namespace rtf {
 
 // The bounds, which the ad decoder also holds its own scans to while it decodes.
 // libjpeg-turbo's own bound: a real progressive picture has about ten scans.
-constexpr int jpegScanLimit = 500;
+constexpr int JpegScanLimit = 500;
 // Each scan walks every block of the components it covers, however little data it has. A real progressive
 // picture's scans together walk its blocks about five times (at most seven with unusual scan orders).
-constexpr std::int64_t jpegScanWalksLimit = 8;
+constexpr std::int64_t JpegScanWalksLimit = 8;
 // Every block needs at least one bit of data, even a blank one.
-constexpr std::int64_t jpegBlocksPerByteLimit = 8;
+constexpr std::int64_t JpegBlocksPerByteLimit = 8;
 
 // Whether a JPEG picture can be decoded in time in proportion to its size, judged from its markers alone,
 // in one pass over its bytes and before any decoder sees it: at most 500 scans, scans that together walk

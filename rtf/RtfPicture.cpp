@@ -15,10 +15,10 @@ namespace rtf {
 
 namespace {
 
-constexpr double maxSidePixels = maxTwips / twipsPerPixel;
+constexpr double MaxSidePixels = MaxTwips / TwipsPerPixel;
 double scaled(int twips, int percent) {
     const int scale = percent > 0 ? std::min(percent, 1000) : 100;
-    return std::clamp(twips / twipsPerPixel * scale / 100.0, 0.0, maxSidePixels);
+    return std::clamp(twips / TwipsPerPixel * scale / 100.0, 0.0, MaxSidePixels);
 }
 
 QImage decodeBitmap(const QByteArray& bytes, const char* format, std::int64_t& budget) {
@@ -72,16 +72,16 @@ Picture decodePicture(const PictureData& data, std::int64_t& budget) {
     double height = scaled(data.goalHeight, data.scaleY);
     if (width <= 0 || height <= 0) {
         if (!picture.image.isNull()) {
-            width = scaled(static_cast<int>(picture.image.width() * twipsPerPixel), data.scaleX);
-            height = scaled(static_cast<int>(picture.image.height() * twipsPerPixel), data.scaleY);
+            width = scaled(static_cast<int>(picture.image.width() * TwipsPerPixel), data.scaleX);
+            height = scaled(static_cast<int>(picture.image.height() * TwipsPerPixel), data.scaleY);
         } else if (data.kind == PictureData::Kind::Metafile) {
             // Metafile extents are in hundredths of a millimetre: 1440 twips to 2540 of them.
             width = scaled(static_cast<int>(std::clamp(data.width, 0, 100000) * 1440LL / 2540), data.scaleX);
             height =
                 scaled(static_cast<int>(std::clamp(data.height, 0, 100000) * 1440LL / 2540), data.scaleY);
         } else {
-            width = scaled(static_cast<int>(std::clamp(data.width, 0, 10000) * twipsPerPixel), data.scaleX);
-            height = scaled(static_cast<int>(std::clamp(data.height, 0, 10000) * twipsPerPixel), data.scaleY);
+            width = scaled(static_cast<int>(std::clamp(data.width, 0, 10000) * TwipsPerPixel), data.scaleX);
+            height = scaled(static_cast<int>(std::clamp(data.height, 0, 10000) * TwipsPerPixel), data.scaleY);
         }
     }
     if (width >= 1 && height >= 1)

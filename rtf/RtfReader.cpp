@@ -14,14 +14,14 @@ namespace {
 
 // Word processors read a document whose header follows a byte-order mark, blank lines or a few stray bytes;
 // further in, the file is something else that happens to hold RTF.
-constexpr qsizetype headerSearchLength = 1024;
+constexpr qsizetype HeaderSearchLength = 1024;
 
 } // namespace
 
 RtfLoadResult readRtf(const QByteArray& data) {
     RtfLoadResult result;
     const qsizetype header =
-        QByteArrayView(data).first(std::min(data.size(), headerSearchLength)).indexOf("{\\rtf");
+        QByteArrayView(data).first(std::min(data.size(), HeaderSearchLength)).indexOf("{\\rtf");
     if (header < 0) {
         result.error = RtfError::NotRtf;
         return result;
@@ -30,7 +30,6 @@ RtfLoadResult readRtf(const QByteArray& data) {
     DocumentBuilder builder(*result.document);
     builder.build(
         std::string_view(data.constData() + header, static_cast<std::size_t>(data.size() - header)));
-    result.pageSetup = builder.pageSetup();
     return result;
 }
 

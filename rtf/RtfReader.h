@@ -5,7 +5,6 @@
 #include <QTextDocument>
 
 #include <memory>
-#include <optional>
 
 namespace rtf {
 
@@ -17,28 +16,15 @@ enum class RtfError {
     NotRtf,     // no "{\rtf" within the first kilobyte of the data
 };
 
-// The page set-up a document asks for, in twips; a value is absent when the document does not give it.
-struct RtfPageSetup {
-    std::optional<int> paperWidth;
-    std::optional<int> paperHeight;
-    std::optional<int> marginLeft;
-    std::optional<int> marginRight;
-    std::optional<int> marginTop;
-    std::optional<int> marginBottom;
-
-    bool operator==(const RtfPageSetup&) const = default;
-};
-
 struct RtfLoadResult {
     std::unique_ptr<QTextDocument> document; // set exactly when error is None
-    RtfPageSetup pageSetup;
     RtfError error = RtfError::None;
 
     bool ok() const { return error == RtfError::None; }
 };
 
 // Lengths in the built document are pixels at 15 twips each, the ratio used throughout the program.
-constexpr double twipsPerPixel = 15.0;
+constexpr double TwipsPerPixel = 15.0;
 
 RtfLoadResult readRtf(const QByteArray& data);
 RtfLoadResult readRtfFile(const QString& path);

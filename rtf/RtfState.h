@@ -8,7 +8,7 @@
 namespace rtf {
 
 // Lengths are clamped to 22 inches, the largest paper RTF writers offer, so that no sum of them overflows.
-constexpr int maxTwips = 31680;
+constexpr int MaxTwips = 31680;
 
 enum class VerticalPosition { Normal, Super, Sub };
 

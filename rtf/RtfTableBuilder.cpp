@@ -13,10 +13,10 @@ namespace rtf {
 
 namespace {
 
-constexpr int maxColumns = 64;
+constexpr int MaxColumns = 64;
 
 double pixels(int twips) {
-    return std::clamp(twips, 0, maxTwips) / twipsPerPixel;
+    return std::clamp(twips, 0, MaxTwips) / TwipsPerPixel;
 }
 
 QTextTableFormat tableFormat(const RowDefinition& row) {
@@ -70,7 +70,7 @@ QTextDocumentFragment TableBuilder::takeParagraph() {
 }
 
 bool TableBuilder::enterCell(int level, std::span<const RowDefinition> rows, bool carryParagraph) {
-    const std::size_t depth = static_cast<std::size_t>(std::clamp(level, 1, maxLevels));
+    const std::size_t depth = static_cast<std::size_t>(std::clamp(level, 1, MaxLevels));
     const QTextDocumentFragment carried =
         carryParagraph && outsideCells() ? takeParagraph() : QTextDocumentFragment();
     inTail_ = false;
@@ -107,7 +107,7 @@ void TableBuilder::openLevel(const RowDefinition& row) {
     level.place = cursor_;
     level.document = std::make_unique<QTextDocument>();
     level.document->setUndoRedoEnabled(false);
-    level.columns = std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns);
+    level.columns = std::clamp(static_cast<int>(row.cells.size()), 1, MaxColumns);
     level.format = tableFormat(row);
     addChunk(level);
     cells_ += level.columns;
@@ -122,17 +122,17 @@ void TableBuilder::openLevel(const RowDefinition& row) {
 void TableBuilder::addChunk(Level& level) {
     auto document = std::make_unique<QTextDocument>();
     document->setUndoRedoEnabled(false);
-    level.chunks.push_back(QTextCursor(document.get()).insertTable(chunkRows, level.columns));
+    level.chunks.push_back(QTextCursor(document.get()).insertTable(ChunkRows, level.columns));
     level.chunkDocuments.push_back(std::move(document));
 }
 
 QTextTableCell TableBuilder::Level::cellAt(int row, int column) const {
-    return chunks[static_cast<std::size_t>(row / chunkRows)]->cellAt(row % chunkRows, column);
+    return chunks[static_cast<std::size_t>(row / ChunkRows)]->cellAt(row % ChunkRows, column);
 }
 
 bool TableBuilder::enterCurrentCell(Level& level, const RowDefinition& row) {
     if (!level.rowOpen) {
-        if (++level.row % chunkRows == 0)
+        if (++level.row % ChunkRows == 0)
             addChunk(level);
         cells_ += level.columns;
         level.rowOpen = true;
@@ -146,7 +146,7 @@ bool TableBuilder::enterCurrentCell(Level& level, const RowDefinition& row) {
         if (chunk->columns() < level.columns)
             chunk->appendColumns(level.columns - chunk->columns());
     };
-    widen(std::clamp(static_cast<int>(row.cells.size()), 1, maxColumns));
+    widen(std::clamp(static_cast<int>(row.cells.size()), 1, MaxColumns));
     if (row.cells.size() > level.widthsFrom)
         applyDefinition(level, row);
     const int cellCount = static_cast<int>(level.cellColumns.size());
@@ -154,7 +154,7 @@ bool TableBuilder::enterCurrentCell(Level& level, const RowDefinition& row) {
                                               : (level.cellColumns.empty()
                                                      ? level.cell
                                                      : level.cellColumns.back() + 1 + level.cell - cellCount);
-    widen(std::min(column, maxColumns - 1) + 1);
+    widen(std::min(column, MaxColumns - 1) + 1);
     const int target = std::min(column, level.columns - 1);
     if (level.inCell && target == level.column)
         return false;
@@ -179,17 +179,17 @@ void TableBuilder::mapCells(Level& level, const RowDefinition& row) {
     const std::vector<int>& boundaries = level.boundaries;
     if (boundaries.empty() || row.cells.empty())
         return;
-    // A cell edge counts as one of the table's when it lies within a small tolerance of it, because
+    // A cell edge counts as one of the table's when it lies within a small Tolerance of it, because
     // writers round the positions of the rows of one table differently.
-    constexpr int tolerance = 30;
+    constexpr int Tolerance = 30;
     int next = 0;
     for (const CellDefinition& cell : row.cells) {
         int end = next;
         while (end < static_cast<int>(boundaries.size()) &&
-               boundaries[static_cast<std::size_t>(end)] < cell.right - tolerance)
+               boundaries[static_cast<std::size_t>(end)] < cell.right - Tolerance)
             ++end;
         if (end >= static_cast<int>(boundaries.size()) ||
-            boundaries[static_cast<std::size_t>(end)] > cell.right + tolerance) {
+            boundaries[static_cast<std::size_t>(end)] > cell.right + Tolerance) {
             level.cellColumns.clear();
             level.cellEnds.clear();
             return;
@@ -207,7 +207,7 @@ void TableBuilder::applyDefinition(Level& level, const RowDefinition& row) {
     level.boundaries.clear();
     int previous = row.left;
     for (const CellDefinition& cell : row.cells) {
-        if (widths.size() == maxColumns)
+        if (widths.size() == MaxColumns)
             break;
         widths.append(QTextLength(QTextLength::FixedLength, std::max(1.0, pixels(cell.right - previous))));
         level.boundaries.push_back(cell.right);
@@ -222,20 +222,20 @@ void TableBuilder::applyDefinition(Level& level, const RowDefinition& row) {
 }
 
 void TableBuilder::finishCell(int level) {
-    const std::size_t depth = static_cast<std::size_t>(std::clamp(level, 1, maxLevels));
+    const std::size_t depth = static_cast<std::size_t>(std::clamp(level, 1, MaxLevels));
     if (levels_.size() < depth)
         return;
     while (levels_.size() > depth)
         closeLevel();
     Level& current = levels_.back();
     current.filled = current.column;
-    if (current.cell + 1 < maxColumns)
+    if (current.cell + 1 < MaxColumns)
         ++current.cell;
     current.inCell = false;
 }
 
 void TableBuilder::finishRow(int level, const RowDefinition& row, const ColourTable& colours) {
-    const std::size_t depth = static_cast<std::size_t>(std::clamp(level, 1, maxLevels));
+    const std::size_t depth = static_cast<std::size_t>(std::clamp(level, 1, MaxLevels));
     if (levels_.size() < depth || !levels_[depth - 1].rowOpen)
         return;
     while (levels_.size() > depth)
@@ -344,9 +344,9 @@ QTextTable* TableBuilder::assemble(Level& level, QTextCursor& at) {
     level.format.setColumnWidthConstraints(widths);
     QTextTable* table = at.insertTable(rows, level.columns, level.format);
     for (int row = 0; row < rows; ++row) {
-        const QTextTable* chunk = level.chunks[static_cast<std::size_t>(row / chunkRows)];
+        const QTextTable* chunk = level.chunks[static_cast<std::size_t>(row / ChunkRows)];
         for (int column = 0; column < chunk->columns(); ++column) {
-            const QTextTableCell from = chunk->cellAt(row % chunkRows, column);
+            const QTextTableCell from = chunk->cellAt(row % ChunkRows, column);
             QTextTableCell to = table->cellAt(row, column);
             to.setFormat(from.format());
             QTextCursor content = from.firstCursorPosition();
@@ -361,11 +361,11 @@ QTextTable* TableBuilder::assemble(Level& level, QTextCursor& at) {
         }
     }
     // Each merge counts the table's cells again: beyond a budget of that work, cells stay as they are.
-    constexpr qint64 mergeWork = qint64(1) << 24;
+    constexpr qint64 MergeWork = qint64(1) << 24;
     const qint64 cells = qint64(rows) * level.columns;
     qint64 work = 0;
     for (const Merge& merge : level.merges) {
-        if ((work += cells) > mergeWork)
+        if ((work += cells) > MergeWork)
             break;
         table->mergeCells(merge.row, merge.column, merge.rows, merge.columns);
     }

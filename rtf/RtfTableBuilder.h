@@ -49,10 +49,10 @@ using ColourTable = std::vector<std::optional<QColor>>;
 class TableBuilder {
 public:
     // Deeper tables are put into the deepest one.
-    static constexpr int maxLevels = 16;
+    static constexpr int MaxLevels = 16;
     // The cells that one table, with the tables nested in it, may have. Each costs about as much as a short
     // paragraph to build and many times that to lay out; a catalog's longest table has a few thousand.
-    static constexpr std::int64_t maxCells = 8192;
+    static constexpr std::int64_t MaxCells = 8192;
 
     explicit TableBuilder(QTextCursor& cursor) : cursor_(cursor) {}
 
@@ -63,7 +63,7 @@ public:
     // The innermost level whose row is being built, or 0 when there is none.
     int openRowLevel() const;
     // The rows begun so far have used up the cells a table may have: the reader ends at the row's end.
-    bool exhausted() const { return cells_ >= maxCells; }
+    bool exhausted() const { return cells_ >= MaxCells; }
 
     // Puts the cursor into the current cell of the table at level (1 is the outermost), ending deeper
     // tables and starting tables and rows as needed. With carryParagraph, the text before the cursor in a
@@ -90,7 +90,7 @@ private:
     // it inserts and removes each cell of a row with work in proportion to the whole table, while
     // QTextDocument looks through the whole document after each change of a table. A table grown row by
     // row, or grown ahead and cut back, therefore takes time in the square of its rows. Its rows are
-    // written instead into small tables of chunkRows rows, each in a document of its own; when the table
+    // written instead into small tables of ChunkRows rows, each in a document of its own; when the table
     // is complete, the real one is made with all its rows at once, the cells' contents are moved into it,
     // and it is put into its place in one piece. The level's own document holds what follows the table.
     struct Level {
@@ -118,7 +118,7 @@ private:
         QTextTableCell cellAt(int row, int column) const;
     };
 
-    static constexpr int chunkRows = 16;
+    static constexpr int ChunkRows = 16;
 
     QTextDocumentFragment takeParagraph();
     void openLevel(const RowDefinition& row);

@@ -19,7 +19,7 @@ const QString AdToolTip = QStringLiteral(
 
 void AdViewControls::buildAdView(QWidget* central) {
     Image1 = design::named(new ImageBox(central), "Image1");
-    Image1->setGeometry(328, 0, 451, 555);
+    Image1->setGeometry(NormalImage);
     Image1->setEnabled(false);
     Image1->setToolTip(AdToolTip);
     Image1->setAccessibleName(QStringLiteral("Ad"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 class QLineEdit;
 class QWidget;
 
@@ -14,6 +16,9 @@ class SSPanel;
 
 // The ad in its three views, the zoomed view's bars and buttons, and the stepping controls.
 struct AdViewControls {
+    // The normal view's frame of the ad: the window opens with it, and the normal view returns to it.
+    static constexpr QRect NormalImage{328, 0, 451, 555};
+
     ImageBox* Image1 = nullptr;
     PictureBox* PicSrc = nullptr;
     PictureBox* picDest = nullptr;

@@ -13,8 +13,8 @@ namespace ui {
 class CommonDialog;
 
 // The main window as designed: every control at its design place, size, caption and state, built panel by
-// panel. It has no behaviour of its own; the program's subsystems connect to its controls and menu
-// commands.
+// panel. It has no behaviour of its own; the program wires its controls and menu commands to the
+// behaviours, each of which takes the panels it drives.
 class Form1 : public QMainWindow,
               public LeftPanel,
               public AdViewControls,

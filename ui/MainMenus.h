@@ -9,8 +9,8 @@ class QMenuBar;
 
 namespace ui {
 
-// The main window's menu bar and its commands, built from one table in menu order; a feature connects to
-// the commands it handles.
+// The main window's menu bar and its commands, built from one table in menu order; the program wires each
+// command to its handler.
 struct MainMenus {
     QAction* mnuCopy = nullptr;
     QAction* mnuRemove = nullptr;

@@ -15,7 +15,6 @@ public:
 
     const QImage& picture() const { return picture_; }
     void setPicture(const QImage& picture);
-    bool hasPicture() const { return !picture_.isNull(); }
 
     void setAutoSize(bool autoSize) { autoSize_ = autoSize; }
     void setBackgroundColour(const QColor& colour);

@@ -1,7 +1,6 @@
 #include "ui/RichTextBox.h"
 
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QThread>
 
 #include <thread>
@@ -36,20 +35,6 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     setAccessibleDescription(tr("No document loaded"));
 }
 
-rtf::RtfError RichTextBox::loadFile(const QString& path, QString* error) {
-    rtf::RtfLoadResult result = rtf::readRtfFile(path);
-    if (!result.ok()) {
-        if (error)
-            *error = rtf::describeRtfError(result.error);
-        return result.error;
-    }
-    showLoaded(std::move(result), QFileInfo(path).fileName());
-    fileName_ = path;
-    if (error)
-        error->clear();
-    return rtf::RtfError::None;
-}
-
 rtf::RtfError RichTextBox::load(const QByteArray& rtf, const QString& name) {
     rtf::RtfLoadResult result = readWhilePainting(rtf);
     if (!result.ok())
@@ -66,7 +51,6 @@ void RichTextBox::showLoaded(rtf::RtfLoadResult loaded, const QString& name) {
     document->setParent(this);
     setDocument(document);
     delete previous;
-    pageSetup_ = loaded.pageSetup;
     setAccessibleDescription(name);
 }
 

@@ -4,24 +4,20 @@
 
 #include <QTextEdit>
 
-// The read-only rich-text box of the document window: it loads an RTF file by its path and shows it.
-// Nothing typed into it could ever be saved, so it accepts no typing at all.
+// The read-only rich-text box of the document window: it shows an RTF document the window has read. Nothing
+// typed into it could ever be saved, so it accepts no typing at all.
 class RichTextBox : public QTextEdit {
     Q_OBJECT
 
 public:
     explicit RichTextBox(QWidget* parent = nullptr);
 
-    // Replaces the content with the file's. On failure the content stays as it was, the result says why
-    // and error (when given) receives a sentence for the user.
-    rtf::RtfError loadFile(const QString& path, QString* error = nullptr);
-    // The same for a document already read into memory; name tells screen readers what is shown.
+    // Replaces the content with the document's; name tells screen readers what is shown. On failure the
+    // content stays as it was and the result says why.
     rtf::RtfError load(const QByteArray& rtf, const QString& name);
 
     QString text() const { return toPlainText(); }
     QString fileName() const { return fileName_; }
-    // The page set-up the loaded document asks for; the printing code decides what to do with it.
-    const rtf::RtfPageSetup& pageSetup() const { return pageSetup_; }
 
 signals:
     void doubleClicked();
@@ -32,6 +28,5 @@ protected:
 private:
     void showLoaded(rtf::RtfLoadResult loaded, const QString& name);
 
-    rtf::RtfPageSetup pageSetup_;
     QString fileName_;
 };

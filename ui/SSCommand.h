@@ -25,7 +25,6 @@ public:
 
     // A picture replaces the caption on the face; the caption stays the accessible name.
     void setPicture(const QImage& picture);
-    bool hasPicture() const { return !icon().isNull(); }
 
 signals:
     void keyDown(int keyCode);

@@ -5,9 +5,10 @@
 #include "catalog/Categories.h"
 #include "platform/BusyCursor.h"
 #include "state/DriveReport.h"
-#include "ui/Form1.h"
+#include "ui/AdViewControls.h"
 #include "ui/ImageBox.h"
 #include "ui/KeyCodes.h"
+#include "ui/LeftPanel.h"
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
 #include "ui/SpinButton.h"
@@ -30,18 +31,14 @@ QString fromStd(const std::string& text) {
 
 } // namespace
 
-AdDisplay::AdDisplay(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
-                     const state::DataLocation& location, state::DriveReport& report,
-                     platform::MessageBoxes& boxes, platform::ProgramExit& exit, platform::BusyCursor& cursor,
-                     const catalog::FileLister& lister, ShownAdModel& model, AdStepping& stepping,
-                     QObject* parent)
-    : QObject(parent), window_(window), shown_(shown), catalog_(catalog), location_(location),
-      report_(report), boxes_(boxes), exit_(exit), cursor_(cursor), lister_(lister), model_(model),
-      stepping_(stepping) {
-    connect(&window_, &ui::Form1::yearClicked, this, &AdDisplay::ShowYearAd);
-    connect(&window_, &ui::Form1::yearKeyDown, this, &AdDisplay::yearKeyDown);
-    connect(&model_, &ShownAdModel::fullPictureFailed, this, &AdDisplay::fullPictureFailed);
-}
+AdDisplay::AdDisplay(QWidget& window, ui::LeftPanel& left, ui::AdViewControls& view, state::ShownAd& shown,
+                     const state::CatalogState& catalog, const state::DataLocation& location,
+                     state::DriveReport& report, platform::MessageBoxes& boxes, platform::ProgramExit& exit,
+                     platform::BusyCursor& cursor, const catalog::FileLister& lister, ShownAdModel& model,
+                     AdStepping& stepping, QObject* parent)
+    : QObject(parent), window_(window), left_(left), view_(view), shown_(shown), catalog_(catalog),
+      location_(location), report_(report), boxes_(boxes), exit_(exit), cursor_(cursor), lister_(lister),
+      model_(model), stepping_(stepping) {}
 
 void AdDisplay::yearKeyDown(int b, int keyCode) {
     if (b < 0 || b >= catalog::YearButtonCount)
@@ -51,7 +48,7 @@ void AdDisplay::yearKeyDown(int b, int keyCode) {
             stepping_.ShowPreviousAd();
         else
             stepping_.ShowNextAd();
-        window_.cmdYear[size_t(b)]->setFocus(Qt::OtherFocusReason);
+        left_.cmdYear[size_t(b)]->setFocus(Qt::OtherFocusReason);
         return;
     }
     ShowYearAd(b);
@@ -62,7 +59,7 @@ void AdDisplay::ShowYearAd(int b) {
         return;
     state::ShownAd& shown = shown_;
     const QString key = catalog_.CategoryKey;
-    const QString caption = window_.cmdYear[size_t(b)]->caption();
+    const QString caption = left_.cmdYear[size_t(b)]->caption();
     const std::string c = caption.toStdString();
 
     shown.YearText = fromStd(catalog::yearTextFromCaption(c));
@@ -74,7 +71,7 @@ void AdDisplay::ShowYearAd(int b) {
         return;
     }
 
-    window_.panParent->setCaption(fromStd(catalog::panParentCaption(key.toStdString(), c)));
+    view_.panParent->setCaption(fromStd(catalog::panParentCaption(key.toStdString(), c)));
     shown.DocumentTitle = fromStd(catalog::firstAdPathText(location_.AdRoot.toStdString(),
                                                            shown.YearText.toStdString(), key.toStdString()));
     shown.FirstAdPath = shown.DocumentTitle;
@@ -83,11 +80,11 @@ void AdDisplay::ShowYearAd(int b) {
     bool loaded = false;
     {
         platform::BusyCursorGuard busy(cursor_);
-        window_.Image1->setEnabled(true);
-        window_.cmdZoom->setEnabled(true);
-        window_.SSCommand4->setEnabled(true);
-        window_.SpinButton1->hide();
-        window_.Text1->hide();
+        view_.Image1->setEnabled(true);
+        left_.cmdZoom->setEnabled(true);
+        left_.SSCommand4->setEnabled(true);
+        view_.SpinButton1->hide();
+        view_.Text1->hide();
         shown.AdNumber = 0;
         report_.ErrorCode = state::DiscLost;
         loaded = loadFirstAd();
@@ -114,8 +111,8 @@ void AdDisplay::fullPictureFailed() {
     if (model_.showings() != displayShowing_)
         return;
     displayShowing_ = -1;
-    window_.SpinButton1->hide();
-    window_.Text1->hide();
+    view_.SpinButton1->hide();
+    view_.Text1->hide();
     report_.ErrorCode = state::DiscLost;
     reportFailedLoad();
 }
@@ -125,29 +122,29 @@ bool AdDisplay::loadFirstAd() {
     if (!model_.show(shown_.DocumentTitle))
         return false;
     displayShowing_ = model_.showings();
-    setScrollMaxima(window_);
+    setScrollMaxima(view_);
     // What was decoded ahead belonged to another year or category.
     model_.dropPrepared();
     return true;
 }
 
 void AdDisplay::prepareSteppingControls(const QString& caption) {
-    ui::SpinButton* spin = window_.SpinButton1;
-    spin->move(geometry::spinLeft(window_.Image1->geometry()), spin->y());
-    window_.Text1->move(geometry::counterLeft(spin->geometry()), window_.Text1->y());
+    ui::SpinButton* spin = view_.SpinButton1;
+    spin->move(geometry::spinLeft(view_.Image1->geometry()), spin->y());
+    view_.Text1->move(geometry::counterLeft(spin->geometry()), view_.Text1->y());
     spin->show();
-    window_.Text1->setText(fromStd(catalog::counterText(0, shown_.AdCount)));
-    window_.Text1->show();
-    window_.Text1->raise();
-    window_.panText3->move(geometry::captionPanelLeft(window_.Text1->geometry()), window_.Text1->y());
-    window_.panText3->show();
-    window_.panText3->setCaption(fromStd(catalog::panText3Caption(caption.toStdString())));
+    view_.Text1->setText(fromStd(catalog::counterText(0, shown_.AdCount)));
+    view_.Text1->show();
+    view_.Text1->raise();
+    view_.panText3->move(geometry::captionPanelLeft(view_.Text1->geometry()), view_.Text1->y());
+    view_.panText3->show();
+    view_.panText3->setCaption(fromStd(catalog::panText3Caption(caption.toStdString())));
 }
 
 void AdDisplay::finish(int b) {
     cursor_.setArrow();
     window_.setEnabled(true);
-    FocusNextYearButton(window_, catalog_.CategoryKey, b);
+    FocusNextYearButton(left_, catalog_.CategoryKey, b);
 }
 
 } // namespace view

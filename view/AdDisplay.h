@@ -16,9 +16,12 @@ struct DataLocation;
 struct DriveReport;
 struct ShownAd;
 } // namespace state
+class QWidget;
+
 namespace ui {
-class Form1;
-}
+struct AdViewControls;
+struct LeftPanel;
+} // namespace ui
 
 namespace view {
 
@@ -30,28 +33,32 @@ class ShownAdModel;
 class AdDisplay : public QObject {
     Q_OBJECT
 public:
-    AdDisplay(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
-              const state::DataLocation& location, state::DriveReport& report, platform::MessageBoxes& boxes,
-              platform::ProgramExit& exit, platform::BusyCursor& cursor, const catalog::FileLister& lister,
-              ShownAdModel& model, AdStepping& stepping, QObject* parent = nullptr);
+    // The window is given whole too, as it takes no input while an ad loads.
+    AdDisplay(QWidget& window, ui::LeftPanel& left, ui::AdViewControls& view, state::ShownAd& shown,
+              const state::CatalogState& catalog, const state::DataLocation& location,
+              state::DriveReport& report, platform::MessageBoxes& boxes, platform::ProgramExit& exit,
+              platform::BusyCursor& cursor, const catalog::FileLister& lister, ShownAdModel& model,
+              AdStepping& stepping, QObject* parent = nullptr);
 
     void ShowYearAd(int b);
     // The comma and full-stop keys step through the year's ads and leave the focus on the button; any
     // other key shows the button's year.
     void yearKeyDown(int b, int keyCode);
+    // The failure path of a display, for a first ad shown from its reduced picture whose full picture
+    // could not be decoded: the year did not load after all.
+    void fullPictureFailed();
 
 private:
     // Loads the year's first ad into the views; false when it could not be read.
     bool loadFirstAd();
     void prepareSteppingControls(const QString& caption);
-    // The failure path of a display, for a first ad shown from its reduced picture whose full picture
-    // could not be decoded: the year did not load after all.
-    void fullPictureFailed();
     // Reports the lost data; false when the user chose Cancel and the program ends.
     bool reportFailedLoad();
     void finish(int b);
 
-    ui::Form1& window_;
+    QWidget& window_;
+    ui::LeftPanel& left_;
+    ui::AdViewControls& view_;
     state::ShownAd& shown_;
     const state::CatalogState& catalog_;
     const state::DataLocation& location_;

@@ -1,7 +1,5 @@
 #include "view/AdPicture.h"
 
-#include "platform/PathResolver.h"
-#include "platform/RegularFile.h"
 #include "rtf/RtfJpegCheck.h"
 
 #include <QtGlobal>
@@ -79,7 +77,7 @@ void onMessage(j_common_ptr common, int level) {
 
 void watchScans(j_common_ptr common) {
     const auto* info = reinterpret_cast<j_decompress_ptr>(common);
-    if (info->input_scan_number > rtf::jpegScanLimit)
+    if (info->input_scan_number > rtf::JpegScanLimit)
         giveUp(common, "The picture has more scans than any real picture has.");
     Decoder& decoder = decoderOf(common);
     if (info->input_scan_number <= decoder.scanCounted)
@@ -205,14 +203,14 @@ AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
         return failure(QStringLiteral("The picture is too large (%1 x %2).")
                            .arg(fullSize.width())
                            .arg(fullSize.height()));
-    if (jpeg.size() < fullestBlocks / rtf::jpegBlocksPerByteLimit)
+    if (jpeg.size() < fullestBlocks / rtf::JpegBlocksPerByteLimit)
         return failure(QStringLiteral("The picture data ends long before the end of the picture."));
     // The scans are counted from the markers before any is decoded: a file that repeats its largest scan
     // would otherwise be decoded several times over before the decoder's own count refuses it. That count
     // stays, for the scans as libjpeg reads them.
     if (!rtf::jpegWorkIsBounded(jpeg))
         return failure(QStringLiteral("The picture's scans would take far longer than any real picture's."));
-    decoder.blocksWalkable = rtf::jpegScanWalksLimit * blocks;
+    decoder.blocksWalkable = rtf::JpegScanWalksLimit * blocks;
 
     QImage::Format format = QImage::Format_RGB32;
     switch (info.jpeg_color_space) {
@@ -241,20 +239,6 @@ AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
     if (!guarded(decoder, [&] { readRows(info, bits, bytesPerLine); }))
         return failure(decoder);
     return {std::move(picture), fullSize, QString()};
-}
-
-AdPicture loadAdPicture(const QString& nativePath, QSize atLeast) {
-    const platform::ReadResult file = platform::readRegularFile(nativePath, AdFileByteLimit);
-    if (!file.status.ok)
-        return failure(file.status.error);
-    return decodeAdPicture(file.bytes, atLeast);
-}
-
-AdPicture loadAdPictureText(const platform::PathResolver& paths, const QString& pathText, QSize atLeast) {
-    const auto native = paths.resolve(pathText);
-    if (!native)
-        return failure(QStringLiteral("The drive of %1 holds nothing.").arg(pathText));
-    return loadAdPicture(*native, atLeast);
 }
 
 } // namespace view

@@ -5,10 +5,6 @@
 #include <QSize>
 #include <QString>
 
-namespace platform {
-class PathResolver;
-}
-
 namespace view {
 
 // The largest scan the viewer accepts: a 10,000 x 14,000 page at 4 bytes a pixel fits with room to spare,
@@ -39,12 +35,5 @@ struct AdPicture {
 // the end-of-image marker is not looked at. Each call has a decoder of its own and nothing is shared, so
 // these functions may run on several threads at once.
 AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast = QSize());
-
-// The same for a file at a native path; only an ordinary file of at most AdFileByteLimit bytes is read.
-AdPicture loadAdPicture(const QString& nativePath, QSize atLeast = QSize());
-
-// The same for one of the program's path texts ("E:\ads\63kxpe00.jpg").
-AdPicture loadAdPictureText(const platform::PathResolver& paths, const QString& pathText,
-                            QSize atLeast = QSize());
 
 } // namespace view

@@ -6,7 +6,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/PathResolver.h"
 #include "state/ProgramState.h"
-#include "ui/Form1.h"
+#include "ui/AdViewControls.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"
@@ -49,15 +49,11 @@ QString adPath(const std::string& base, int adNumber) {
 
 } // namespace
 
-AdStepping::AdStepping(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
-                       platform::BusyCursor& cursor, const catalog::FileLister& lister, ShownAdModel& model,
-                       QObject* parent)
-    : QObject(parent), window_(window), shown_(shown), catalog_(catalog), cursor_(cursor), lister_(lister),
-      model_(model) {
-    connect(window_.SpinButton1, &ui::SpinButton::spinDown, this, &AdStepping::ShowPreviousAd);
-    connect(window_.SpinButton1, &ui::SpinButton::spinUp, this, &AdStepping::ShowNextAd);
-    connect(&model_, &ShownAdModel::fullPictureFailed, this, &AdStepping::fullPictureFailed);
-}
+AdStepping::AdStepping(const ui::LeftPanel& left, ui::AdViewControls& view, state::ShownAd& shown,
+                       const state::CatalogState& catalog, platform::BusyCursor& cursor,
+                       const catalog::FileLister& lister, ShownAdModel& model, QObject* parent)
+    : QObject(parent), left_(left), view_(view), shown_(shown), catalog_(catalog), cursor_(cursor),
+      lister_(lister), model_(model) {}
 
 void AdStepping::ShowNextAd() {
     step(Direction::Forward);
@@ -69,12 +65,12 @@ void AdStepping::ShowPreviousAd() {
 
 void AdStepping::step(Direction direction) {
     if (shown_.AdCount == 1) {
-        FocusNextYearButton(window_, catalog_.CategoryKey, shown_.ShownYearButton);
+        FocusNextYearButton(left_, catalog_.CategoryKey, shown_.ShownYearButton);
         return;
     }
     if (!showFound(direction))
         return;
-    FocusNextYearButton(window_, catalog_.CategoryKey, shown_.ShownYearButton);
+    FocusNextYearButton(left_, catalog_.CategoryKey, shown_.ShownYearButton);
     prepareNeighbours();
 }
 
@@ -98,10 +94,10 @@ bool AdStepping::showFound(Direction direction) {
     if (!result.found)
         return false;
 
-    window_.Text1->setText(QString::fromStdString(catalog::counterText(shown.AdNumber, shown.AdCount)));
-    setScrollMaxima(window_);
-    window_.VScr->setValue(0);
-    window_.HScroll1->setValue(0);
+    view_.Text1->setText(QString::fromStdString(catalog::counterText(shown.AdNumber, shown.AdCount)));
+    setScrollMaxima(view_);
+    view_.VScr->setValue(0);
+    view_.HScroll1->setValue(0);
     return true;
 }
 

@@ -13,8 +13,9 @@ struct CatalogState;
 struct ShownAd;
 } // namespace state
 namespace ui {
-class Form1;
-}
+struct AdViewControls;
+struct LeftPanel;
+} // namespace ui
 
 namespace view {
 
@@ -25,24 +26,25 @@ class ShownAdModel;
 class AdStepping : public QObject {
     Q_OBJECT
 public:
-    AdStepping(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
-               platform::BusyCursor& cursor, const catalog::FileLister& lister, ShownAdModel& model,
-               QObject* parent = nullptr);
+    AdStepping(const ui::LeftPanel& left, ui::AdViewControls& view, state::ShownAd& shown,
+               const state::CatalogState& catalog, platform::BusyCursor& cursor,
+               const catalog::FileLister& lister, ShownAdModel& model, QObject* parent = nullptr);
 
     void ShowNextAd();
     void ShowPreviousAd();
     // Decodes ahead, on a worker, the ads the next step in either direction would show.
     void prepareNeighbours();
+    // The ad a step showed from its reduced picture did not load whole after all: the step goes on past it.
+    void fullPictureFailed();
 
 private:
     enum class Direction { Forward, Backward };
     void step(Direction direction);
     // Searches for the next ad that loads and shows it; false when none did.
     bool showFound(Direction direction);
-    // The ad a step showed from its reduced picture did not load whole after all: the step goes on past it.
-    void fullPictureFailed();
 
-    ui::Form1& window_;
+    const ui::LeftPanel& left_;
+    ui::AdViewControls& view_;
     state::ShownAd& shown_;
     const state::CatalogState& catalog_;
     platform::BusyCursor& cursor_;

@@ -1,6 +1,6 @@
 #include "view/AdViews.h"
 
-#include "ui/Form1.h"
+#include "ui/AdViewControls.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"
@@ -8,11 +8,10 @@
 
 namespace view {
 
-void setScrollMaxima(ui::Form1& window) {
-    window.VScr->setMaximumValue(
-        geometry::verticalScrollMaximum(window.PicSrc->height(), window.VScr->height()));
-    window.HScroll1->setMaximumValue(
-        geometry::horizontalScrollMaximum(window.PicSrc->width(), window.HScroll1->geometry()));
+void setScrollMaxima(ui::AdViewControls& view) {
+    view.VScr->setMaximumValue(geometry::verticalScrollMaximum(view.PicSrc->height(), view.VScr->height()));
+    view.HScroll1->setMaximumValue(
+        geometry::horizontalScrollMaximum(view.PicSrc->width(), view.HScroll1->geometry()));
 }
 
 } // namespace view

@@ -1,12 +1,12 @@
 #pragma once
 
 namespace ui {
-class Form1;
+struct AdViewControls;
 }
 
 namespace view {
 
 // Fits both scroll ranges to the full-size ad in PicSrc.
-void setScrollMaxima(ui::Form1& window);
+void setScrollMaxima(ui::AdViewControls& view);
 
 } // namespace view

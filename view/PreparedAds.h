@@ -62,7 +62,7 @@ public:
     // for): one that fits the file as it is now and the need, or a new one. A failed decode is never kept,
     // and one that failed for someone else is tried again, so that a failure is that of a read made now.
     std::shared_ptr<AdDecode> decoded(const QString& path, QSize atLeast);
-    // Forgets every decode but those of the given files.
+    // Forgets every decode but those of the file at path.
     void keepOnly(const QString& path);
     bool holds(const QString& path) const;
     qint64 bytesHeld() const;

@@ -4,7 +4,7 @@
 #include <QSize>
 
 namespace ui {
-class Form1;
+struct AdViewControls;
 }
 
 namespace view {
@@ -17,18 +17,20 @@ class ShownAdModel;
 class ShownAdViews : public QObject {
     Q_OBJECT
 public:
-    ShownAdViews(ui::Form1& window, ShownAdModel& model, QObject* parent = nullptr);
+    ShownAdViews(ui::AdViewControls& view, ShownAdModel& model, QObject* parent = nullptr);
+
+    void adShown();
+    void fullPictureReady();
 
 protected:
+    // Installed on the normal view (its resizes) and on the zoomed view (shown and hidden).
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void adShown();
-    void fullPictureReady();
     void stretchedViewChanged();
     QSize stretchedViewNeed() const;
 
-    ui::Form1& window_;
+    ui::AdViewControls& view_;
     ShownAdModel& model_;
 };
 

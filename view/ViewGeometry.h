@@ -24,9 +24,6 @@ constexpr int horizontalScrollMaximum(int pictureWidth, const QRect& bar) {
     return toScrollRange(static_cast<long long>(pictureWidth) - (bar.left() + bar.width()));
 }
 
-// The normal view's frame of the ad.
-inline constexpr QRect NormalPicture{328, 0, 451, 555};
-
 // Normal view: "Zoom In" sits just above "Exit" (both inside the left panel).
 constexpr QPoint zoomButtonAboveExit(const QRect& exitButton, int zoomButtonHeight) {
     return {exitButton.left(), exitButton.top() - zoomButtonHeight};

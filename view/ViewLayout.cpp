@@ -19,13 +19,7 @@ namespace view {
 
 ViewLayout::ViewLayout(ui::Form1& window, state::ViewState& view, const state::CatalogState& catalog,
                        const state::ShownAd& shown, YearSelection& years, QObject* parent)
-    : QObject(parent), window_(window), view_(view), catalog_(catalog), shown_(shown), years_(years) {
-    connect(window_.cmdZoom, &ui::SSCommand::clicked, this, &ViewLayout::zoomInClicked);
-    connect(window_.SSCommand4, &ui::SSCommand::clicked, this, &ViewLayout::wideClicked);
-    connect(window_.SSCommand5, &ui::SSCommand::clicked, this, &ViewLayout::toggleClicked);
-    connect(window_.cmdZoomOut, &ui::SSCommand::clicked, this, &ViewLayout::zoomOutClicked);
-    connect(window_.SSCommand2, &ui::SSCommand::clicked, this, &ViewLayout::exitClicked);
-}
+    : QObject(parent), window_(window), view_(view), catalog_(catalog), shown_(shown), years_(years) {}
 
 void ViewLayout::LayoutNormalView() {
     ui::Form1& w = window_;
@@ -37,7 +31,7 @@ void ViewLayout::LayoutNormalView() {
     w.StatusDate->show();
     w.StatusTime->show();
     w.Image1->hide();
-    w.Image1->setGeometry(geometry::NormalPicture);
+    w.Image1->setGeometry(ui::AdViewControls::NormalImage);
     w.panText3->show();
     w.cmdZoomOut->hide();
     w.SSCommand5->hide();

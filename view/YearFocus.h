@@ -3,13 +3,13 @@
 #include <QString>
 
 namespace ui {
-class Form1;
+struct LeftPanel;
 }
 
 namespace view {
 
 // Moves the keyboard focus to the year button after b in the category; a successor that cannot take the
 // focus (disabled, hidden with its panel, or not there at all) leaves the focus where it is.
-void FocusNextYearButton(ui::Form1& window, const QString& categoryKey, int b);
+void FocusNextYearButton(const ui::LeftPanel& left, const QString& categoryKey, int b);
 
 } // namespace view

@@ -4,29 +4,27 @@
 #include "catalog/YearButtons.h"
 #include "catalog/YearEnabling.h"
 #include "state/ProgramState.h"
-#include "ui/Form1.h"
+#include "ui/LeftPanel.h"
 #include "ui/SSCommand.h"
 
 namespace view {
 
-YearSelection::YearSelection(ui::Form1& window, state::CatalogState& catalog,
+YearSelection::YearSelection(ui::LeftPanel& left, state::CatalogState& catalog,
                              const state::DataLocation& location, const catalog::FileLister& lister,
                              QObject* parent)
-    : QObject(parent), window_(window), catalog_(catalog), location_(location), lister_(lister) {
-    connect(&window_, &ui::Form1::categoryClicked, this, &YearSelection::categoryClicked);
-}
+    : QObject(parent), left_(left), catalog_(catalog), location_(location), lister_(lister) {}
 
 void YearSelection::categoryClicked(int optionIndex) {
     if (optionIndex < 0 || optionIndex >= catalog::CategoryCount)
         return;
-    for (ui::SSCommand* button : window_.cmdYear)
+    for (ui::SSCommand* button : left_.cmdYear)
         button->setEnabled(false);
 
     const catalog::Category& category = catalog::categoryAt(optionIndex);
     const std::string key(category.key);
     // Only the plain "Vantor" ads mark the two years without an ad of the car on its own.
-    for (int index : {0, 23, 42})
-        window_.cmdYear[size_t(index)]->setCaption(
+    for (int index : catalog::RelabelledButtons)
+        left_.cmdYear[size_t(index)]->setCaption(
             QString::fromStdString(catalog::yearButtonCaption(index, key)));
     catalog_.CategoryKey = QString::fromStdString(key);
 
@@ -39,7 +37,7 @@ void YearSelection::EnableYearButtons(const QString& categoryKey) {
         catalog::enabledYearButtons(categoryKey.toStdString(), location_.AdRoot.toStdString(), lister_);
     for (int i = 0; i < catalog::YearButtonCount; ++i)
         if (enabled[size_t(i)])
-            window_.cmdYear[size_t(i)]->setEnabled(true);
+            left_.cmdYear[size_t(i)]->setEnabled(true);
 }
 
 } // namespace view

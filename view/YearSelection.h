@@ -10,7 +10,7 @@ namespace catalog {
 class FileLister;
 }
 namespace ui {
-class Form1;
+struct LeftPanel;
 }
 
 namespace view {
@@ -20,7 +20,7 @@ namespace view {
 class YearSelection : public QObject {
     Q_OBJECT
 public:
-    YearSelection(ui::Form1& window, state::CatalogState& catalog, const state::DataLocation& location,
+    YearSelection(ui::LeftPanel& left, state::CatalogState& catalog, const state::DataLocation& location,
                   const catalog::FileLister& lister, QObject* parent = nullptr);
 
     void categoryClicked(int optionIndex);
@@ -32,7 +32,7 @@ signals:
     void categoryChosen(int firstYearButton);
 
 private:
-    ui::Form1& window_;
+    ui::LeftPanel& left_;
     state::CatalogState& catalog_;
     const state::DataLocation& location_;
     const catalog::FileLister& lister_;

@@ -3,34 +3,32 @@
 #include "catalog/AdNaming.h"
 #include "catalog/YearButtons.h"
 #include "state/ProgramState.h"
-#include "ui/Form1.h"
+#include "ui/LeftPanel.h"
 #include "ui/SSCommand.h"
 #include "view/ShownAdModel.h"
 
 #include <QEvent>
 #include <QStringList>
+#include <QWidget>
 
 #include <algorithm>
 
 namespace view {
 
-YearsAhead::YearsAhead(ui::Form1& window, const state::CatalogState& catalog,
+YearsAhead::YearsAhead(const QWidget& window, const ui::LeftPanel& left, const state::CatalogState& catalog,
                        const state::DataLocation& location, ShownAdModel& model, QObject* parent)
-    : QObject(parent), window_(window), catalog_(catalog), location_(location), model_(model) {
+    : QObject(parent), window_(window), left_(left), catalog_(catalog), location_(location), model_(model) {
     hover_.setSingleShot(true);
     hover_.setInterval(HoverMilliseconds);
     connect(&hover_, &QTimer::timeout, this, [this] {
-        if (hovered_ >= 0 && window_.cmdYear[std::size_t(hovered_)]->underMouse())
+        if (hovered_ >= 0 && left_.cmdYear[std::size_t(hovered_)]->underMouse())
             prepare(hovered_);
     });
-    for (ui::SSCommand* button : window_.cmdYear)
-        button->installEventFilter(this);
-    window_.installEventFilter(this);
 }
 
 int YearsAhead::buttonIndex(QObject* object) const {
-    for (std::size_t i = 0; i < window_.cmdYear.size(); ++i)
-        if (window_.cmdYear[i] == object)
+    for (std::size_t i = 0; i < left_.cmdYear.size(); ++i)
+        if (left_.cmdYear[i] == object)
             return int(i);
     return -1;
 }
@@ -62,10 +60,10 @@ bool YearsAhead::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::optional<QString> YearsAhead::firstAdOf(int b) const {
-    if (b < 0 || !window_.cmdYear[std::size_t(b)]->isEnabled())
+    if (b < 0 || !left_.cmdYear[std::size_t(b)]->isEnabled())
         return std::nullopt;
     const std::string key = catalog_.CategoryKey.toStdString();
-    const std::string caption = window_.cmdYear[std::size_t(b)]->caption().toStdString();
+    const std::string caption = left_.cmdYear[std::size_t(b)]->caption().toStdString();
     if (catalog::isYearWithoutAd(key, caption))
         return std::nullopt;
     return QString::fromStdString(

@@ -9,8 +9,10 @@ namespace state {
 struct CatalogState;
 struct DataLocation;
 } // namespace state
+class QWidget;
+
 namespace ui {
-class Form1;
+struct LeftPanel;
 }
 
 namespace view {
@@ -28,13 +30,14 @@ public:
     // A pointer resting this long on a button is taken as aiming at it.
     static constexpr int HoverMilliseconds = 80;
 
-    YearsAhead(ui::Form1& window, const state::CatalogState& catalog, const state::DataLocation& location,
-               ShownAdModel& model, QObject* parent = nullptr);
+    YearsAhead(const QWidget& window, const ui::LeftPanel& left, const state::CatalogState& catalog,
+               const state::DataLocation& location, ShownAdModel& model, QObject* parent = nullptr);
 
     // Reads ahead the first ads of the enabled years, from the year after the focused one round.
     void readCategoryAhead();
 
 protected:
+    // Installed on the main window (its first showing) and on each year button (focus, pointer).
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -43,7 +46,8 @@ private:
     std::optional<QString> firstAdOf(int b) const;
     int buttonIndex(QObject* object) const;
 
-    ui::Form1& window_;
+    const QWidget& window_;
+    const ui::LeftPanel& left_;
     const state::CatalogState& catalog_;
     const state::DataLocation& location_;
     ShownAdModel& model_;

@@ -1,6 +1,6 @@
 #include "view/ZoomHandling.h"
 
-#include "ui/Form1.h"
+#include "ui/AdViewControls.h"
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"
 
@@ -13,9 +13,8 @@
 
 namespace view {
 
-ZoomHandling::ZoomHandling(ui::Form1& window, QObject* parent) : QObject(parent), window_(window) {
-    window_.picDest->installEventFilter(this);
-    window_.picDest->setCursor(Qt::OpenHandCursor);
+ZoomHandling::ZoomHandling(ui::AdViewControls& view, QObject* parent) : QObject(parent), view_(view) {
+    view_.picDest->setCursor(Qt::OpenHandCursor);
 }
 
 void ZoomHandling::moveTo(ui::ScrollBar* bar, int value) {
@@ -36,14 +35,14 @@ void ZoomHandling::wheel(QWheelEvent* event) {
     if (event->modifiers() & Qt::ShiftModifier && delta.x() == 0)
         delta = QPoint(delta.y(), 0);
     if (delta.y() != 0)
-        moveBy(window_.VScr, -delta.y());
+        moveBy(view_.VScr, -delta.y());
     if (delta.x() != 0)
-        moveBy(window_.HScroll1, -delta.x());
+        moveBy(view_.HScroll1, -delta.x());
 }
 
 bool ZoomHandling::key(QKeyEvent* event) {
-    ui::ScrollBar* vertical = window_.VScr;
-    ui::ScrollBar* horizontal = window_.HScroll1;
+    ui::ScrollBar* vertical = view_.VScr;
+    ui::ScrollBar* horizontal = view_.HScroll1;
     // A page keeps a strip of what was on view, so that the eye finds its place.
     const int page = vertical->height() - StepPixels;
     switch (event->key()) {
@@ -90,9 +89,9 @@ bool ZoomHandling::eventFilter(QObject*, QEvent* event) {
             return false;
         dragging_ = true;
         dragStart_ = press->globalPosition().toPoint();
-        verticalAtStart_ = window_.VScr->value();
-        horizontalAtStart_ = window_.HScroll1->value();
-        window_.picDest->setCursor(Qt::ClosedHandCursor);
+        verticalAtStart_ = view_.VScr->value();
+        horizontalAtStart_ = view_.HScroll1->value();
+        view_.picDest->setCursor(Qt::ClosedHandCursor);
         return false;
     }
     case QEvent::MouseMove: {
@@ -100,14 +99,14 @@ bool ZoomHandling::eventFilter(QObject*, QEvent* event) {
             return false;
         // The ad follows the pointer: moving the pointer down brings the top of the ad into view.
         const QPoint moved = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragStart_;
-        moveTo(window_.VScr, verticalAtStart_ - moved.y());
-        moveTo(window_.HScroll1, horizontalAtStart_ - moved.x());
+        moveTo(view_.VScr, verticalAtStart_ - moved.y());
+        moveTo(view_.HScroll1, horizontalAtStart_ - moved.x());
         return true;
     }
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && dragging_) {
             dragging_ = false;
-            window_.picDest->setCursor(Qt::OpenHandCursor);
+            view_.picDest->setCursor(Qt::OpenHandCursor);
         }
         return false;
     default:

@@ -7,7 +7,7 @@ class QKeyEvent;
 class QWheelEvent;
 
 namespace ui {
-class Form1;
+struct AdViewControls;
 class ScrollBar;
 } // namespace ui
 
@@ -23,9 +23,10 @@ public:
     // Pixels a wheel notch or an arrow key moves the ad.
     static constexpr int StepPixels = 40;
 
-    explicit ZoomHandling(ui::Form1& window, QObject* parent = nullptr);
+    explicit ZoomHandling(ui::AdViewControls& view, QObject* parent = nullptr);
 
 protected:
+    // Installed on the zoomed view.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -34,7 +35,7 @@ private:
     static void moveBy(ui::ScrollBar* bar, int pixels);
     static void moveTo(ui::ScrollBar* bar, int value);
 
-    ui::Form1& window_;
+    ui::AdViewControls& view_;
     bool dragging_ = false;
     QPoint dragStart_;
     int verticalAtStart_ = 0;

@@ -1,25 +1,22 @@
 #include "view/ZoomScrolling.h"
 
-#include "ui/Form1.h"
+#include "ui/AdViewControls.h"
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"
 #include "view/ViewGeometry.h"
 
 namespace view {
 
-ZoomScrolling::ZoomScrolling(ui::Form1& window, QObject* parent) : QObject(parent), window_(window) {
-    connect(window_.VScr, &ui::ScrollBar::valueChanged, this, &ZoomScrolling::verticalChanged);
-    connect(window_.HScroll1, &ui::ScrollBar::valueChanged, this, &ZoomScrolling::horizontalChanged);
-}
+ZoomScrolling::ZoomScrolling(ui::AdViewControls& view, QObject* parent) : QObject(parent), view_(view) {}
 
 void ZoomScrolling::verticalChanged(int value) {
-    window_.picDest->setGeometry(
-        geometry::scrolledVertically(window_.picDest->geometry(), value, window_.VScr->height()));
+    view_.picDest->setGeometry(
+        geometry::scrolledVertically(view_.picDest->geometry(), value, view_.VScr->height()));
 }
 
 void ZoomScrolling::horizontalChanged(int value) {
-    window_.picDest->setGeometry(
-        geometry::scrolledHorizontally(window_.picDest->geometry(), value, window_.HScroll1->geometry()));
+    view_.picDest->setGeometry(
+        geometry::scrolledHorizontally(view_.picDest->geometry(), value, view_.HScroll1->geometry()));
 }
 
 } // namespace view

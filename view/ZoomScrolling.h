@@ -3,7 +3,7 @@
 #include <QObject>
 
 namespace ui {
-class Form1;
+struct AdViewControls;
 }
 
 namespace view {
@@ -13,13 +13,13 @@ namespace view {
 class ZoomScrolling : public QObject {
     Q_OBJECT
 public:
-    explicit ZoomScrolling(ui::Form1& window, QObject* parent = nullptr);
+    explicit ZoomScrolling(ui::AdViewControls& view, QObject* parent = nullptr);
 
     void verticalChanged(int value);
     void horizontalChanged(int value);
 
 private:
-    ui::Form1& window_;
+    ui::AdViewControls& view_;
 };
 
 } // namespace view

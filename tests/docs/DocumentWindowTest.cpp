@@ -187,7 +187,7 @@ void DocumentWindowTest::tooLargeATableShowsWhatFitsUnderTheBusyPointer() {
     const std::size_t before = f->fake().cursor.changes().size();
     ui::TxtForm* form = open(f->window().mnuList);
     QVERIFY(form);
-    QCOMPARE(form->rtbText->text().count(u'x'), int(rtf::TableBuilder::maxCells / 64));
+    QCOMPARE(form->rtbText->text().count(u'x'), int(rtf::TableBuilder::MaxCells / 64));
     QVERIFY(form->rtbText->text().startsWith(QStringLiteral("List")));
     using Change = platform::RecordingBusyCursor::Change;
     const std::vector<Change>& changes = f->fake().cursor.changes();

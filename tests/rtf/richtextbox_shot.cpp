@@ -5,6 +5,8 @@
 #include "ui/RichTextBox.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
 
 #include <cstdio>
@@ -15,10 +17,15 @@ int main(int argc, char** argv) {
         std::fputs("usage: richtextbox-shot FILE OUT.png [WIDTH HEIGHT]\n", stderr);
         return 1;
     }
+    QFile file(QString::fromLocal8Bit(argv[1]));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(file.errorString()));
+        return 1;
+    }
     RichTextBox box;
-    QString error;
-    if (box.loadFile(QString::fromLocal8Bit(argv[1]), &error) != rtf::RtfError::None) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    if (const rtf::RtfError error = box.load(file.readAll(), QFileInfo(file).fileName());
+        error != rtf::RtfError::None) {
+        std::fprintf(stderr, "%s\n", qPrintable(rtf::describeRtfError(error)));
         return 1;
     }
     // 7695 x 6015 twips at 15 twips per pixel, the box of the document window.

@@ -72,7 +72,7 @@ void RtfDamageTest::unknownWordsBadHexAndHugeParameters() {
     // Clamped sizes stay inside what QFont can take.
     QVERIFY(formatOf(*document, "d").fontPointSize() <= 1638.0);
     QVERIFY(formatOf(*document, "e").fontPointSize() >= 1.0);
-    QVERIFY(blockOf(*document, "f").blockFormat().leftMargin() <= 31680 / rtf::twipsPerPixel);
+    QVERIFY(blockOf(*document, "f").blockFormat().leftMargin() <= 31680 / rtf::TwipsPerPixel);
 }
 
 void RtfDamageTest::deepNestingIsReadWithoutRecursion() {
@@ -118,8 +118,8 @@ void RtfDamageTest::nonsensePictures() {
     QVERIFY(document);
     QCOMPARE(document->toPlainText().remove(QChar::ObjectReplacementCharacter), QStringLiteral("abcde"));
     for (const ImageAt& image : imagesOf(*document)) {
-        QVERIFY(image.format.width() <= 31680 / rtf::twipsPerPixel);
-        QVERIFY(image.format.height() <= 31680 / rtf::twipsPerPixel);
+        QVERIFY(image.format.width() <= 31680 / rtf::TwipsPerPixel);
+        QVERIFY(image.format.height() <= 31680 / rtf::TwipsPerPixel);
         // A picture that claims a huge size is never decoded into one.
         QVERIFY(image.image.sizeInBytes() < 64 * 1024 * 1024);
     }
@@ -232,7 +232,7 @@ void RtfDamageTest::tablesBeyondTheCellBudgetEndTheDocument_data() {
     QTest::addColumn<bool>("whole");
     QTest::newRow("263 rows of 4, as a catalog's list") << 263 << 4 << 263 << true;
     QTest::newRow("2000 rows of 4") << 2000 << 4 << 2000 << true;
-    const int budgetRows = int(rtf::TableBuilder::maxCells / 64);
+    const int budgetRows = int(rtf::TableBuilder::MaxCells / 64);
     QTest::newRow("4000 rows of 64") << 4000 << 64 << budgetRows << false;
 }
 

@@ -151,7 +151,7 @@ void FormDesignTest::hiddenAndDisabledAtStart() {
     QVERIFY(!form.Image1->isEnabled());
     QCOMPARE(form.Image1->picture().size(), QSize(475, 555)); // the opening collage
     QCOMPARE(form.Image1->picture().depth(), 32);
-    QVERIFY(!form.PicSrc->hasPicture());
+    QVERIFY(form.PicSrc->picture().isNull());
     QCOMPARE(form.SSCommand4->caption(), QStringLiteral("Wide"));
     QCOMPARE(form.cmdZoom->caption(), QStringLiteral("Zoom In"));
     QCOMPARE(form.SSCommand2->caption(), QStringLiteral("Exit"));

@@ -1,6 +1,8 @@
 #include "view/AdPicture.h"
 
+#include "platform/DiskFiles.h"
 #include "platform/PathResolver.h"
+#include "view/PreparedAds.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -29,9 +31,14 @@ private slots:
 private:
     static QByteArray jpeg(int width, int height, bool progressive = false);
     static QByteArray repeatingLastScan(const QByteArray& progressive, int times);
-    QString write(const QString& name, const QByteArray& bytes) const;
+    void write(const QString& name, const QByteArray& bytes) const;
+    // An ad read and decoded as the program reads one, through its Files: E: is the test's folder, T: the
+    // folder of the test pictures.
+    view::AdPicture load(const QString& pathText, QSize atLeast = QSize()) const;
 
     std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<platform::PathResolver> paths;
+    std::unique_ptr<platform::DiskFiles> files;
 };
 
 namespace {
@@ -54,6 +61,17 @@ bool opaque(const QImage& picture) {
 
 void AdPictureTest::init() {
     dir = std::make_unique<QTemporaryDir>();
+    platform::DriveTable drives;
+    drives.set('E', dir->path());
+    drives.set('T', QStringLiteral(VANTOR_TEST_DATA));
+    paths = std::make_unique<platform::PathResolver>(drives);
+    files = std::make_unique<platform::DiskFiles>(*paths);
+}
+
+view::AdPicture AdPictureTest::load(const QString& pathText, QSize atLeast) const {
+    const view::AdDecoder decoder = view::decodeAdPicture;
+    view::AdDecode decode(*files, decoder, pathText, atLeast);
+    return decode.result().ad;
 }
 
 QByteArray AdPictureTest::jpeg(int width, int height, bool progressive) {
@@ -82,12 +100,11 @@ QByteArray AdPictureTest::repeatingLastScan(const QByteArray& progressive, int t
     return progressive.left(end) + progressive.mid(lastScan, end - lastScan).repeated(times) + "\xFF\xD9";
 }
 
-QString AdPictureTest::write(const QString& name, const QByteArray& bytes) const {
+void AdPictureTest::write(const QString& name, const QByteArray& bytes) const {
     const QString path = dir->filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
-    return path;
 }
 
 void AdPictureTest::colourModelsShowTheirColours_data() {
@@ -105,7 +122,7 @@ void AdPictureTest::colourModelsShowTheirColours() {
     QFETCH(QString, file);
     QFETCH(QColor, colour);
     QFETCH(QImage::Format, format);
-    const view::AdPicture ad = view::loadAdPicture(QStringLiteral(VANTOR_TEST_DATA "/") + file);
+    const view::AdPicture ad = load(QStringLiteral("T:\\") + file);
     QVERIFY2(ad.ok(), qPrintable(ad.error));
     QCOMPARE(ad.picture.size(), QSize(32, 24));
     QCOMPARE(ad.fullSize, QSize(32, 24));
@@ -114,8 +131,7 @@ void AdPictureTest::colourModelsShowTheirColours() {
     const QColor shown = ad.picture.pixelColor(16, 12);
     QVERIFY2(near(shown, colour), qPrintable(shown.name() + QStringLiteral(" for ") + colour.name()));
 
-    const view::AdPicture eighth =
-        view::loadAdPicture(QStringLiteral(VANTOR_TEST_DATA "/") + file, QSize(4, 3));
+    const view::AdPicture eighth = load(QStringLiteral("T:\\") + file, QSize(4, 3));
     QCOMPARE(eighth.picture.size(), QSize(4, 3));
     QCOMPARE(eighth.fullSize, QSize(32, 24));
     QCOMPARE(eighth.picture.format(), format);
@@ -166,7 +182,8 @@ void AdPictureTest::damagedFilesAreRefused_data() {
 void AdPictureTest::damagedFilesAreRefused() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
-    const view::AdPicture ad = view::loadAdPicture(write(QStringLiteral("ad.jpg"), bytes));
+    write(QStringLiteral("ad.jpg"), bytes);
+    const view::AdPicture ad = load(QStringLiteral("E:\\ad.jpg"));
     QVERIFY(!ad.ok());
     QVERIFY(ad.picture.isNull());
     QVERIFY2(ad.error.contains(reason), qPrintable(ad.error));
@@ -191,7 +208,8 @@ void AdPictureTest::harmlessOdditiesStillShow_data() {
 
 void AdPictureTest::harmlessOdditiesStillShow() {
     QFETCH(QByteArray, bytes);
-    const view::AdPicture ad = view::loadAdPicture(write(QStringLiteral("ad.jpg"), bytes));
+    write(QStringLiteral("ad.jpg"), bytes);
+    const view::AdPicture ad = load(QStringLiteral("E:\\ad.jpg"));
     QVERIFY2(ad.ok(), qPrintable(ad.error));
     QCOMPARE(ad.picture.size(), QSize(40, 30));
     QVERIFY(near(ad.picture.pixelColor(20, 16), Blue));
@@ -224,15 +242,10 @@ void AdPictureTest::reducedDecodingKeepsTheView() {
 void AdPictureTest::pathTextsAreResolved() {
     QDir(dir->path()).mkpath(QStringLiteral("ADS"));
     write(QStringLiteral("ADS/63KXPE00.JPG"), jpeg(40, 30));
-    platform::DriveTable drives;
-    drives.set('E', dir->path());
-    const platform::PathResolver paths(drives);
-    QVERIFY(view::loadAdPictureText(paths, QStringLiteral("E:\\ads\\63kxpe00.jpg")).ok());
-    QCOMPARE(
-        view::loadAdPictureText(paths, QStringLiteral("E:\\ads\\63kxpe00.jpg"), QSize(5, 4)).picture.size(),
-        QSize(5, 4));
-    QVERIFY(!view::loadAdPictureText(paths, QStringLiteral("E:\\ads\\63kxpe01.jpg")).ok());
-    QVERIFY(!view::loadAdPictureText(paths, QStringLiteral("F:\\ads\\63kxpe00.jpg")).ok());
+    QVERIFY(load(QStringLiteral("E:\\ads\\63kxpe00.jpg")).ok());
+    QCOMPARE(load(QStringLiteral("E:\\ads\\63kxpe00.jpg"), QSize(5, 4)).picture.size(), QSize(5, 4));
+    QVERIFY(!load(QStringLiteral("E:\\ads\\63kxpe01.jpg")).ok());
+    QVERIFY(!load(QStringLiteral("F:\\ads\\63kxpe00.jpg")).ok());
 }
 
 QTEST_MAIN(AdPictureTest)

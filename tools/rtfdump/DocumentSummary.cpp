@@ -1,6 +1,6 @@
 #include "tools/rtfdump/DocumentSummary.h"
 
-#include "rtf/RtfPageCount.h"
+#include "tools/rtfdump/PageCount.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
@@ -36,7 +36,7 @@ DocumentSummary summarize(QTextDocument& document) {
         }
         previousHref.clear();
     }
-    summary.pages = rtf::pagesOnA4(document);
+    summary.pages = rtfdump::pagesOnA4(document);
     return summary;
 }
 
