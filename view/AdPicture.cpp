@@ -178,7 +178,7 @@ void readRows(jpeg_decompress_struct& info, uchar* bits, qsizetype bytesPerLine)
 }
 
 // A scan's picture is tens of megabytes that the decoder writes once, row by row: in pages of 4 KB the
-// system takes thousands of page faults for it, a third of the decode's time. It is given huge pages of
+// system takes thousands of page faults for it, about a quarter of the decode. It is given huge pages of
 // 2 MB instead where the system has them (elsewhere the advice is ignored and nothing is lost).
 constexpr std::size_t HugePage = std::size_t(2) << 20;
 constexpr std::size_t HugePagesAtLeast = 4 * HugePage;
