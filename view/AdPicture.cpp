@@ -81,11 +81,14 @@ void onMessage(j_common_ptr common, int level) {
         giveUp(common, "The picture data ends before the end of the picture.");
 }
 
+// libjpeg calls this while it reads the scans and for each call that asks for rows.
 void watchScans(j_common_ptr common) {
     const auto* info = reinterpret_cast<j_decompress_ptr>(common);
+    Decoder& decoder = decoderOf(common);
+    if (decoder.stop && decoder.stop->load(std::memory_order_relaxed))
+        giveUp(common, "The picture is no longer wanted.");
     if (info->input_scan_number > rtf::jpegScanLimit)
         giveUp(common, "The picture has more scans than any real picture has.");
-    Decoder& decoder = decoderOf(common);
     if (info->input_scan_number <= decoder.scanCounted)
         return;
     decoder.scanCounted = info->input_scan_number;
@@ -228,8 +231,9 @@ AdPicture failure(const Decoder& decoder) {
 
 } // namespace
 
-AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
+AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast, const std::atomic<bool>* stop) {
     Decoder decoder;
+    decoder.stop = stop;
     jpeg_decompress_struct& info = decoder.info;
     const auto* bytes = reinterpret_cast<const unsigned char*>(jpeg.data());
     const auto length = static_cast<unsigned long>(jpeg.size());
@@ -286,6 +290,20 @@ AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast) {
     if (!guarded(decoder, [&] { readRows(info, bits, bytesPerLine); }))
         return failure(decoder);
     return {std::move(picture), fullSize, QString()};
+}
+
+bool decodesReduced(QByteArrayView jpeg, QSize atLeast) {
+    Decoder decoder;
+    jpeg_decompress_struct& info = decoder.info;
+    return guarded(decoder,
+                   [&] {
+                       jpeg_create_decompress(&info);
+                       jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(jpeg.data()),
+                                    static_cast<unsigned long>(jpeg.size()));
+                       jpeg_read_header(&info, TRUE);
+                       chooseScale(info, atLeast);
+                   }) &&
+           info.scale_denom > 1;
 }
 
 AdPicture loadAdPicture(const QString& nativePath, QSize atLeast) {
