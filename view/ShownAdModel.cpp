@@ -28,6 +28,9 @@ ShownAdModel::ShownAdModel(const platform::Files& files, platform::BusyCursor& c
       prepared_(files, decoder_) {}
 
 ShownAdModel::~ShownAdModel() {
+    // The window closing does not wait for a full picture no one will see.
+    if (fullDecode_)
+        fullDecode_->abandoned = true;
     fullWorker_.dropPending();
     for (Lane& ahead : lanes_)
         ahead.worker.dropPending();
