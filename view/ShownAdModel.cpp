@@ -14,12 +14,13 @@ struct ShownAdModel::FullDecode {
     FullDecode(QByteArray jpeg, const AdDecoder& decoder)
         : bytes(std::move(jpeg)), task([this, &decoder] {
               ad = decoder(bytes, QSize(), &abandoned);
-              bytes.clear();
+              finished = true;
           }) {}
-    QByteArray bytes;
+    const QByteArray bytes;
     AdPicture ad;
     Task task;
     std::atomic<bool> abandoned{false};
+    std::atomic<bool> finished{false};
 };
 
 ShownAdModel::ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, AdDecoder decoder,
@@ -108,6 +109,16 @@ void ShownAdModel::postFullDecode(const std::shared_ptr<FullDecode>& full, std::
 
 void ShownAdModel::takeFullPicture() {
     const std::shared_ptr<FullDecode> full = std::move(fullDecode_);
+    if (!full->task.runIfWaiting() && !full->task.done()) {
+        // Under way on the worker, which yields to everything else and may be far behind on a busy
+        // machine: the window decodes the picture too and keeps whichever comes first.
+        const AdPicture own = decoder_(full->bytes, QSize(), &full->finished);
+        if (!full->finished) {
+            full->abandoned = true;
+            fullPictureFrom(own);
+            return;
+        }
+    }
     full->task.run();
     fullPictureFrom(full->ad);
 }

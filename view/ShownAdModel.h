@@ -115,8 +115,9 @@ private:
         std::atomic<int> generation{0};
     };
     Lane& lane(Ahead kind) { return lanes_[std::size_t(kind)]; }
-    // Declared last, so that their threads end before anything they use goes away.
-    Worker fullWorker_;
+    // Declared last, so that their threads end before anything they use goes away. A full decode beside a
+    // display yields to it.
+    Worker fullWorker_{Worker::Urgency::Ahead};
     std::array<Lane, 3> lanes_{Lane(Worker::Urgency::Ahead), Lane(Worker::Urgency::Ahead),
                                Lane(Worker::Urgency::Ahead)};
 };
