@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+#include <atomic>
+
 namespace view {
 
 // The largest scan the viewer accepts: a 10,000 x 14,000 page at 4 bytes a pixel fits with room to spare,
@@ -33,7 +35,13 @@ struct AdPicture {
 // (none of them: full size). Data that ends before the picture does is refused, although the decoder would
 // fill the missing rows with grey: the viewer must not present a damaged scan as the ad. Whatever follows
 // the end-of-image marker is not looked at. Each call has a decoder of its own and nothing is shared, so
-// these functions may run on several threads at once.
-AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast = QSize());
+// these functions may run on several threads at once. Given a stop, the decode gives up within a few rows
+// of it turning true: a decode no longer wanted frees the processor at once.
+AdPicture decodeAdPicture(QByteArrayView jpeg, QSize atLeast = QSize(),
+                          const std::atomic<bool>* stop = nullptr);
+
+// Whether decodeAdPicture would give a reduced picture of these bytes for atLeast, from their header alone;
+// false when the header cannot be read.
+bool decodesReduced(QByteArrayView jpeg, QSize atLeast);
 
 } // namespace view

@@ -18,6 +18,8 @@ public:
 
     // Runs the work unless it has run or is running; returns when it is done either way.
     void run();
+    // Runs the work if it has not started; false, at once, when it has.
+    bool runIfWaiting();
     bool done() const;
 
 private:

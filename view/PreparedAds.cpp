@@ -1,11 +1,15 @@
 #include "view/PreparedAds.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace view {
 
-AdDecode::AdDecode(const platform::Files& files, const AdDecoder& decoder, QString path, QSize atLeast)
-    : path_(std::move(path)), atLeast_(atLeast), task_([this, &files, &decoder] {
+AdDecode::AdDecode(const platform::Files& files, const AdDecoder& decoder, QString path, QSize atLeast,
+                   BytesRead read)
+    : path_(std::move(path)), atLeast_(atLeast), read_(std::move(read)), task_([this, &files, &decoder] {
+          // Whoever is told holds on to nothing of the caller's beyond this one run.
+          const BytesRead told = std::exchange(read_, nullptr);
           // The stamp before the bytes: a file that changes while it is read counts as changed.
           result_.stamp = files.stamp(path_);
           platform::ReadResult read = files.readAll(path_, AdFileByteLimit);
@@ -14,7 +18,9 @@ AdDecode::AdDecode(const platform::Files& files, const AdDecoder& decoder, QStri
               return;
           }
           result_.jpeg = std::move(read.bytes);
-          result_.ad = decoder(result_.jpeg, atLeast_);
+          if (told)
+              told(result_.jpeg);
+          result_.ad = decoder(result_.jpeg, atLeast_, nullptr);
           // Only a reduced picture has a full one still to come from the same bytes.
           if (!result_.ad.ok() || !result_.ad.reduced())
               result_.jpeg.clear();
@@ -47,7 +53,7 @@ bool PreparedAds::stillFits(AdDecode& decode, QSize atLeast) const {
            files_.stamp(decode.path()) == decode.result().stamp;
 }
 
-PreparedAds::Found PreparedAds::find(const QString& path, QSize atLeast) {
+PreparedAds::Found PreparedAds::find(const QString& path, QSize atLeast, const BytesRead& read) {
     std::lock_guard lock(mutex_);
     const auto found = std::find_if(decodes_.begin(), decodes_.end(),
                                     [&](const std::shared_ptr<AdDecode>& d) { return d->path() == path; });
@@ -60,13 +66,13 @@ PreparedAds::Found PreparedAds::find(const QString& path, QSize atLeast) {
         }
     }
     makeRoom(1);
-    decodes_.push_back(std::make_shared<AdDecode>(files_, decoder_, path, atLeast));
+    decodes_.push_back(std::make_shared<AdDecode>(files_, decoder_, path, atLeast, read));
     return {decodes_.back(), true};
 }
 
-std::shared_ptr<AdDecode> PreparedAds::decoded(const QString& path, QSize atLeast) {
+std::shared_ptr<AdDecode> PreparedAds::decoded(const QString& path, QSize atLeast, const BytesRead& read) {
     for (;;) {
-        Found found = find(path, atLeast);
+        Found found = find(path, atLeast, read);
         const bool ok = found.decode->result().ad.ok();
         std::lock_guard lock(mutex_);
         if (ok) {

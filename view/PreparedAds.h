@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -22,11 +23,15 @@ struct DecodedAd {
     AdPicture ad;
 };
 
+// Told a file's bytes once they are read and before they are decoded, on the thread that runs the decode.
+using BytesRead = std::function<void(const QByteArray& jpeg)>;
+
 // One decode of one file for a view that needs a picture at least atLeast large (an invalid size: the
 // full picture). It runs once, wherever it is needed first: on a worker decoding ahead, or for the window.
 class AdDecode {
 public:
-    AdDecode(const platform::Files& files, const AdDecoder& decoder, QString path, QSize atLeast);
+    AdDecode(const platform::Files& files, const AdDecoder& decoder, QString path, QSize atLeast,
+             BytesRead read = {});
 
     const QString& path() const { return path_; }
     // The result, decoding now unless it is done or under way elsewhere (then waiting for that run).
@@ -40,6 +45,7 @@ public:
 private:
     QString path_;
     QSize atLeast_;
+    BytesRead read_;
     DecodedAd result_;
     Task task_;
 };
@@ -61,7 +67,8 @@ public:
     // The decode of the file for the need, run now unless it is done or under way elsewhere (then waited
     // for): one that fits the file as it is now and the need, or a new one. A failed decode is never kept,
     // and one that failed for someone else is tried again, so that a failure is that of a read made now.
-    std::shared_ptr<AdDecode> decoded(const QString& path, QSize atLeast);
+    // A new decode tells `read` the bytes it read.
+    std::shared_ptr<AdDecode> decoded(const QString& path, QSize atLeast, const BytesRead& read = {});
     // Forgets every decode but those of the file at path.
     void keepOnly(const QString& path);
     bool holds(const QString& path) const;
@@ -72,7 +79,7 @@ private:
         std::shared_ptr<AdDecode> decode;
         bool made;
     };
-    Found find(const QString& path, QSize atLeast);
+    Found find(const QString& path, QSize atLeast, const BytesRead& read);
     bool stillFits(AdDecode& decode, QSize atLeast) const;
     // Forgets the least recently used finished decodes no one else holds until the bounds hold, with
     // room for the decodes under way and `incoming` more, each of the size of the largest one held.

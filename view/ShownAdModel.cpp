@@ -8,16 +8,19 @@
 
 namespace view {
 
-// The full picture of one ad, decoded from the bytes already read for its reduced picture.
+// The full picture of one ad, decoded from the bytes already read for its reduced picture. One that is no
+// longer wanted is abandoned: it stops where it is, or never starts.
 struct ShownAdModel::FullDecode {
     FullDecode(QByteArray jpeg, const AdDecoder& decoder)
         : bytes(std::move(jpeg)), task([this, &decoder] {
-              ad = decoder(bytes, QSize());
-              bytes.clear();
+              ad = decoder(bytes, QSize(), &abandoned);
+              finished = true;
           }) {}
-    QByteArray bytes;
+    const QByteArray bytes;
     AdPicture ad;
     Task task;
+    std::atomic<bool> abandoned{false};
+    std::atomic<bool> finished{false};
 };
 
 ShownAdModel::ShownAdModel(const platform::Files& files, platform::BusyCursor& cursor, AdDecoder decoder,
@@ -26,6 +29,9 @@ ShownAdModel::ShownAdModel(const platform::Files& files, platform::BusyCursor& c
       prepared_(files, decoder_) {}
 
 ShownAdModel::~ShownAdModel() {
+    // The window closing does not wait for a full picture no one will see.
+    if (fullDecode_)
+        fullDecode_->abandoned = true;
     fullWorker_.dropPending();
     for (Lane& ahead : lanes_)
         ahead.worker.dropPending();
@@ -41,30 +47,54 @@ QSize ShownAdModel::fullSize() const {
 
 bool ShownAdModel::show(const QString& path) {
     showing_ = true;
-    std::shared_ptr<AdDecode> decode = prepared_.decoded(path, neededSize_);
+    const QSize needed = neededSize_;
+    // An ad not decoded ahead has its full picture decoded beside its reduced one, from the same bytes, so
+    // that zooming in soon after waits only for what remains of it.
+    std::shared_ptr<FullDecode> beside;
+    std::shared_ptr<AdDecode> decode = prepared_.decoded(path, needed, [&](const QByteArray& jpeg) {
+        if (!decodesReduced(jpeg, needed))
+            return;
+        beside = std::make_shared<FullDecode>(jpeg, decoder_);
+        fullWorker_.dropPending();
+        postFullDecode(beside, std::chrono::milliseconds(0));
+    });
     showing_ = false;
     const DecodedAd& decoded = decode->result();
-    if (!decoded.ad.ok())
+    if (beside && !(decoded.ad.ok() && decoded.ad.reduced()))
+        beside->abandoned = true;
+    if (!decoded.ad.ok()) {
+        // The ad on show keeps its full decode, which the one posted beside may have pushed out.
+        if (beside && fullDecode_ && !fullDecode_->task.done())
+            postFullDecode(fullDecode_, std::chrono::milliseconds(0));
         return false;
+    }
     current_ = std::move(decode);
     ++showings_;
-    fullWorker_.dropPending();
+    if (fullDecode_)
+        fullDecode_->abandoned = true;
     fullDecode_.reset();
     full_ = QImage();
-    if (decoded.ad.reduced())
-        startFullDecode(decoded.jpeg);
-    else
+    if (decoded.ad.reduced()) {
+        if (beside) {
+            fullDecode_ = std::move(beside);
+        } else {
+            fullWorker_.dropPending();
+            fullDecode_ = std::make_shared<FullDecode>(decoded.jpeg, decoder_);
+            postFullDecode(fullDecode_, FullDecodeDelay);
+        }
+    } else {
         full_ = decoded.ad.picture;
+    }
     emit shown();
     if (!full_.isNull())
         emit fullPictureReady();
     return true;
 }
 
-void ShownAdModel::startFullDecode(const QByteArray& jpeg) {
-    auto full = std::make_shared<FullDecode>(jpeg, decoder_);
-    fullDecode_ = full;
+void ShownAdModel::postFullDecode(const std::shared_ptr<FullDecode>& full, std::chrono::milliseconds delay) {
     fullWorker_.post(std::make_shared<Task>([this, full] {
+                         if (full->abandoned)
+                             return;
                          full->task.run();
                          QMetaObject::invokeMethod(
                              this,
@@ -74,11 +104,21 @@ void ShownAdModel::startFullDecode(const QByteArray& jpeg) {
                              },
                              Qt::QueuedConnection);
                      }),
-                     FullDecodeDelay);
+                     delay);
 }
 
 void ShownAdModel::takeFullPicture() {
     const std::shared_ptr<FullDecode> full = std::move(fullDecode_);
+    if (!full->task.runIfWaiting() && !full->task.done()) {
+        // Under way on the worker, which yields to everything else and may be far behind on a busy
+        // machine: the window decodes the picture too and keeps whichever comes first.
+        const AdPicture own = decoder_(full->bytes, QSize(), &full->finished);
+        if (!full->finished) {
+            full->abandoned = true;
+            fullPictureFrom(own);
+            return;
+        }
+    }
     full->task.run();
     fullPictureFrom(full->ad);
 }

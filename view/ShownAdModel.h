@@ -35,9 +35,9 @@ public:
     // Searches for ads ahead of the user. It is given a way to have a file decoded for the views (or learn
     // it was decoded already), which answers whether the file is a readable ad; when newer work has come,
     // it answers true at once, so that any search stops.
-    // The full picture of an ad shown from its reduced one is decoded from this long after the show on
-    // (at once when something needs it): longer than a held-down key takes to repeat, so that a burst of
-    // steps starts no full decode only to drop it.
+    // The full picture of an ad shown from a reduced one decoded ahead is decoded from this long after the
+    // show on (at once when something needs it): longer than a held-down key takes to repeat, so that a
+    // burst of steps starts no full decode only to drop it. One decoded for the show starts at once.
     static constexpr std::chrono::milliseconds FullDecodeDelay{120};
 
     using AheadSearch = std::function<void(const std::function<bool(const QString& path)>& decoded)>;
@@ -88,7 +88,7 @@ signals:
 
 private:
     struct FullDecode;
-    void startFullDecode(const QByteArray& jpeg);
+    void postFullDecode(const std::shared_ptr<FullDecode>& full, std::chrono::milliseconds delay);
     void takeFullPicture();
     void fullPictureFrom(const AdPicture& ad);
     void cancelAhead(Ahead kind);
@@ -115,8 +115,9 @@ private:
         std::atomic<int> generation{0};
     };
     Lane& lane(Ahead kind) { return lanes_[std::size_t(kind)]; }
-    // Declared last, so that their threads end before anything they use goes away.
-    Worker fullWorker_;
+    // Declared last, so that their threads end before anything they use goes away. A full decode beside a
+    // display yields to it.
+    Worker fullWorker_{Worker::Urgency::Ahead};
     std::array<Lane, 3> lanes_{Lane(Worker::Urgency::Ahead), Lane(Worker::Urgency::Ahead),
                                Lane(Worker::Urgency::Ahead)};
 };

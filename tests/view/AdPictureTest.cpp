@@ -27,6 +27,7 @@ private slots:
     void reducedDecodingKeepsTheView_data();
     void reducedDecodingKeepsTheView();
     void pathTextsAreResolved();
+    void aStoppedDecodeGivesNoPicture();
 
 private:
     static QByteArray jpeg(int width, int height, bool progressive = false);
@@ -236,7 +237,15 @@ void AdPictureTest::reducedDecodingKeepsTheView() {
     QCOMPARE(ad.picture.size(), decoded);
     QCOMPARE(ad.fullSize, QSize(400, 300));
     QCOMPARE(ad.reduced(), decoded != QSize(400, 300));
+    QCOMPARE(view::decodesReduced(jpeg(400, 300), atLeast), ad.reduced());
     QVERIFY(near(ad.picture.pixelColor(decoded.width() / 2, decoded.height() / 3), Blue));
+}
+
+void AdPictureTest::aStoppedDecodeGivesNoPicture() {
+    const std::atomic<bool> stopped{true};
+    const view::AdPicture ad = view::decodeAdPicture(jpeg(400, 300), QSize(), &stopped);
+    QVERIFY(!ad.ok());
+    QVERIFY(ad.picture.isNull());
 }
 
 void AdPictureTest::pathTextsAreResolved() {

@@ -82,8 +82,8 @@ void FailedLoadTest::aFullPictureThatFailsIsAFailedLoad() {
     // The decoder runs short of memory for the full picture of every 1600-pixel-wide page, though its
     // reduced picture decodes.
     const QSize failing(1600, 2100);
-    f->startUp().decoder = [failing](QByteArrayView jpeg, QSize atLeast) {
-        view::AdPicture ad = view::decodeAdPicture(jpeg, atLeast);
+    f->startUp().decoder = [failing](QByteArrayView jpeg, QSize atLeast, const std::atomic<bool>* stop) {
+        view::AdPicture ad = view::decodeAdPicture(jpeg, atLeast, stop);
         if (!ad.reduced() && ad.fullSize == failing)
             return view::AdPicture{QImage(), QSize(), QStringLiteral("Not enough memory for the picture.")};
         return ad;
