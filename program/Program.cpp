@@ -4,13 +4,13 @@
 #include "app/StartUp.h"
 #include "app/StatusClock.h"
 #include "app/TaskBarCommand.h"
-#include "docs/AboutWindow.h"
-#include "docs/DocumentWindow.h"
-#include "docs/HelpMenu.h"
-#include "docs/ResolutionCheck.h"
-#include "docs/WebLinks.h"
-#include "install/AdCopy.h"
-#include "install/AdRemoval.h"
+#include "documents/AboutWindow.h"
+#include "documents/DocumentWindow.h"
+#include "documents/HelpMenu.h"
+#include "documents/ResolutionCheck.h"
+#include "documents/WebLinks.h"
+#include "localcopy/AdCopy.h"
+#include "localcopy/AdRemoval.h"
 #include "output/AdOutput.h"
 #include "platform/Services.h"
 #include "ui/Form1.h"
@@ -48,20 +48,20 @@ Program::Program(platform::Services& services, QStringList arguments, view::AdDe
     new view::ZoomScrolling(window, this);
     new view::ZoomHandling(window, this);
     new output::AdOutput(window, state_.output, *shownAd_, s.printer, s.clipboard, s.messageBoxes, this);
-    new docs::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output, s.files,
+    new documents::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output, s.files,
                              s.messageBoxes, s.programExit, s.printer, s.cursor, this);
     new app::StatusClock(window, s.clock, this);
     new app::TaskBarCommand(window, state_.taskBar, s.taskBar, s.screen, this);
     new app::MainWindowClosing(window, state_.taskBar, s.taskBar, s.settings, s.programExit, s.sessionEnd,
                                this);
-    new docs::ResolutionCheck(window, state_.report, s.screen, s.messageBoxes, this);
-    auto* links = new docs::WebLinks(state_.taskBar, s.taskBar, s.shell, this);
-    new docs::HelpMenu(window, *links, this);
-    new docs::AboutWindow(window, *links, this);
-    new install::AdCopy(window, state_.location, state_.report, state_.catalog, state_.copy, s.messageBoxes,
+    new documents::ResolutionCheck(window, state_.report, s.screen, s.messageBoxes, this);
+    auto* links = new documents::WebLinks(state_.taskBar, s.taskBar, s.shell, this);
+    new documents::HelpMenu(window, *links, this);
+    new documents::AboutWindow(window, *links, this);
+    new localcopy::AdCopy(window, state_.location, state_.report, state_.catalog, state_.copy, s.messageBoxes,
                         s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, s.sessionEnd,
                         this);
-    new install::AdRemoval(window, state_.location, state_.report, state_.output, state_.copy, s.messageBoxes,
+    new localcopy::AdRemoval(window, state_.location, state_.report, state_.output, state_.copy, s.messageBoxes,
                            s.files, s.folders, this);
 }
 

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace install {
+namespace localcopy {
 
 // Holds back every request to close a window (its close box, Alt+F4, the window manager, Exit, the end
 // of the session) for as long as it lives, and makes the window close then if one came: a window that is
@@ -26,4 +26,4 @@ private:
     bool requested_ = false;
 };
 
-} // namespace install
+} // namespace localcopy

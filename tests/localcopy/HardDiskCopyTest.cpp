@@ -1,6 +1,6 @@
 #include "CopyFixture.h"
 
-#include "install/CopyFigures.h"
+#include "localcopy/CopyFigures.h"
 #include "tools/makecatalog/SampleCatalog.h"
 #include "ui/ImageBox.h"
 
@@ -459,7 +459,7 @@ void HardDiskCopyTest::progressPanelLiesInsideTheWindow() {
     QFETCH(QSizeF, screen);
     QFETCH(QSize, window);
     QFETCH(QPoint, place);
-    QCOMPARE(install::progressPanelPlace(screen.width(), screen.height(), window, QSize(486, 345)), place);
+    QCOMPARE(localcopy::progressPanelPlace(screen.width(), screen.height(), window, QSize(486, 345)), place);
     // Through the window on a large screen: all of the panel can be seen and reached.
     f->fake.screen.setTwips(screen.width() * 15, screen.height() * 15);
     f->write(f->cdAds(QStringLiteral("53kxpe00.jpg")), "ad");

@@ -11,7 +11,7 @@ namespace state {
 struct TaskBarState;
 }
 
-namespace docs {
+namespace documents {
 
 // The maker's web pages, written as the shell takes them: a host name, and for the registration page a
 // path, with no scheme.
@@ -35,4 +35,4 @@ private:
     platform::Shell& shell_;
 };
 
-} // namespace docs
+} // namespace documents

@@ -1,11 +1,11 @@
-#include "docs/CentredOnScreen.h"
+#include "documents/CentredOnScreen.h"
 
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
-namespace docs {
+namespace documents {
 
 CentredOnScreen::CentredOnScreen(QWidget& window) : QObject(&window), window_(window) {
     window_.installEventFilter(this);
@@ -36,4 +36,4 @@ void CentredOnScreen::centre() {
                  area.top() + (area.height() - centredFor_.height()) / 2);
 }
 
-} // namespace docs
+} // namespace documents

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace docs {
+namespace documents {
 
 // Keeps a window centred on its screen by its outer size, frame included. The frame is known only once the
 // window system has framed the shown window, so the window is centred again whenever its outer size turns
@@ -27,4 +27,4 @@ private:
     QSize centredFor_;
 };
 
-} // namespace docs
+} // namespace documents

@@ -17,7 +17,7 @@ namespace ui {
 class Form1;
 }
 
-namespace install {
+namespace localcopy {
 
 // "Remove Ads from Hard Drive": after a Yes, deletes the record of a complete copy, the ads of the local
 // copy (ordinary files directly in its folder only) and the folder if nothing else is left in it, says so
@@ -42,4 +42,4 @@ private:
     const platform::AppFolders& folders_;
 };
 
-} // namespace install
+} // namespace localcopy

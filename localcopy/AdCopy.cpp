@@ -1,6 +1,6 @@
-#include "install/AdCopy.h"
+#include "localcopy/AdCopy.h"
 
-#include "install/CloseHold.h"
+#include "localcopy/CloseHold.h"
 
 #include "catalog/AdFileList.h"
 #include "platform/AppFolders.h"
@@ -22,7 +22,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace install {
+namespace localcopy {
 namespace {
 
 // How many of the files that did not arrive the closing message names.
@@ -278,4 +278,4 @@ void AdCopy::showCopyResult(const QList<Failure>& failed) {
     report_.MessageReply = QString::number(reply);
 }
 
-} // namespace install
+} // namespace localcopy

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "install/CopyFigures.h"
+#include "localcopy/CopyFigures.h"
 #include "platform/FileHandle.h"
 
 #include <QList>
@@ -32,7 +32,7 @@ class Form1;
 class SSPanel;
 } // namespace ui
 
-namespace install {
+namespace localcopy {
 
 // "Copy CD-ROM Ads to Hard Drive": the free-space check, the progress panel and its two buttons, and the
 // copy of every ad from the disc to the local copy folder, block by block with both gauges moving. The
@@ -96,4 +96,4 @@ private:
     std::array<char, CopyBlockBytes> block_{}; // the one buffer every block of every file passes through
 };
 
-} // namespace install
+} // namespace localcopy

@@ -9,7 +9,7 @@ namespace ui {
 class Form1;
 }
 
-namespace docs {
+namespace documents {
 
 class WebLinks;
 
@@ -32,4 +32,4 @@ private:
     QPointer<ui::FrmAbout> frmAbout_;
 };
 
-} // namespace docs
+} // namespace documents

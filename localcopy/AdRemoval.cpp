@@ -1,4 +1,4 @@
-#include "install/AdRemoval.h"
+#include "localcopy/AdRemoval.h"
 
 #include "platform/AppFolders.h"
 #include "platform/Files.h"
@@ -8,7 +8,7 @@
 
 #include <QAction>
 
-namespace install {
+namespace localcopy {
 namespace {
 
 // The hourglass over the main window only, so that the message shown meanwhile keeps the arrow.
@@ -69,4 +69,4 @@ void AdRemoval::removeCommand() {
     window_.close();
 }
 
-} // namespace install
+} // namespace localcopy

@@ -13,7 +13,7 @@ namespace ui {
 class Form1;
 }
 
-namespace docs {
+namespace documents {
 
 // A number as the resolution message prints it: a blank before a number that is not negative, no
 // thousands separator, decimals only when it has them (1024 reads " 1024", 853.3333 reads " 853.3333").
@@ -35,4 +35,4 @@ private:
     platform::MessageBoxes& boxes_;
 };
 
-} // namespace docs
+} // namespace documents

@@ -9,7 +9,7 @@ namespace platform {
 struct FreeSpace;
 }
 
-namespace install {
+namespace localcopy {
 
 // The free space a copy needs, and the total the overall gauge measures against.
 inline constexpr qint64 CopyTotalBytes = 100'000'000;
@@ -40,4 +40,4 @@ bool isPlainFileName(const QString& name);
 // its buttons can always be reached.
 QPoint progressPanelPlace(double screenWidthPixels, double screenHeightPixels, QSize area, QSize panel);
 
-} // namespace install
+} // namespace localcopy

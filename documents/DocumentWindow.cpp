@@ -1,6 +1,6 @@
-#include "docs/DocumentWindow.h"
+#include "documents/DocumentWindow.h"
 
-#include "docs/CentredOnScreen.h"
+#include "documents/CentredOnScreen.h"
 
 #include "output/FailureReport.h"
 #include "output/PrintRichText.h"
@@ -15,7 +15,7 @@
 
 #include <QAction>
 
-namespace docs {
+namespace documents {
 namespace {
 
 // No document of the catalog comes near this; anything larger is not one of them.
@@ -108,4 +108,4 @@ void DocumentWindow::printDocument() {
                  platform::MessageIcon::Exclamation});
 }
 
-} // namespace docs
+} // namespace documents

@@ -1,12 +1,12 @@
-#include "docs/HelpMenu.h"
+#include "documents/HelpMenu.h"
 
-#include "docs/WebLinks.h"
+#include "documents/WebLinks.h"
 #include "ui/CommonDialog.h"
 #include "ui/Form1.h"
 
 #include <QAction>
 
-namespace docs {
+namespace documents {
 
 HelpMenu::HelpMenu(ui::Form1& mainWindow, WebLinks& links, QObject* parent)
     : QObject(parent), mainWindow_(mainWindow) {
@@ -24,4 +24,4 @@ void HelpMenu::showContents() {
     dialog.ShowHelp();
 }
 
-} // namespace docs
+} // namespace documents

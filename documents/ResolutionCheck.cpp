@@ -1,4 +1,4 @@
-#include "docs/ResolutionCheck.h"
+#include "documents/ResolutionCheck.h"
 
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
@@ -8,7 +8,7 @@
 
 #include <QAction>
 
-namespace docs {
+namespace documents {
 
 QString printedNumber(float value) {
     const QString digits = QString::number(double(value), 'g', 7);
@@ -65,4 +65,4 @@ void ResolutionCheck::check() {
                  platform::MessageIcon::Exclamation});
 }
 
-} // namespace docs
+} // namespace documents

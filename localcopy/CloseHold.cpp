@@ -1,9 +1,9 @@
-#include "install/CloseHold.h"
+#include "localcopy/CloseHold.h"
 
 #include <QEvent>
 #include <QWidget>
 
-namespace install {
+namespace localcopy {
 
 CloseHold::CloseHold(QWidget& window) : window_(&window) {
     window.installEventFilter(this);
@@ -25,4 +25,4 @@ bool CloseHold::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-} // namespace install
+} // namespace localcopy

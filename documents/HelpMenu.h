@@ -6,7 +6,7 @@ namespace ui {
 class Form1;
 }
 
-namespace docs {
+namespace documents {
 
 class WebLinks;
 
@@ -25,4 +25,4 @@ private:
     ui::Form1& mainWindow_;
 };
 
-} // namespace docs
+} // namespace documents

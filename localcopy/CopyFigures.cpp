@@ -1,4 +1,4 @@
-#include "install/CopyFigures.h"
+#include "localcopy/CopyFigures.h"
 
 #include "platform/Files.h"
 
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace install {
+namespace localcopy {
 namespace {
 
 // Halves go to the even neighbour, as the gauges have always rounded.
@@ -64,4 +64,4 @@ QPoint progressPanelPlace(double screenWidthPixels, double screenHeightPixels, Q
             std::max(0, (area.height() - panel.height()) / 2)};
 }
 
-} // namespace install
+} // namespace localcopy

@@ -1,6 +1,6 @@
-#include "docs/AboutWindow.h"
+#include "documents/AboutWindow.h"
 
-#include "docs/WebLinks.h"
+#include "documents/WebLinks.h"
 #include "state/ProgramState.h"
 #include "ui/Form1.h"
 #include "ui/SSCommand.h"
@@ -10,7 +10,7 @@
 #include <QEvent>
 #include <QWindow>
 
-namespace docs {
+namespace documents {
 
 AboutWindow::AboutWindow(ui::Form1& mainWindow, WebLinks& links, QObject* parent)
     : QObject(parent), mainWindow_(mainWindow), links_(links) {
@@ -60,4 +60,4 @@ void AboutWindow::show() {
     about.activateWindow();
 }
 
-} // namespace docs
+} // namespace documents

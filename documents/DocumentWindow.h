@@ -23,7 +23,7 @@ namespace ui {
 class Form1;
 }
 
-namespace docs {
+namespace documents {
 
 // The catalog's three documents in the document window: "Ads List", "Notice" and "Register Form" open it
 // with their file, the print button prints the document, OK or a double-click close it.
@@ -63,4 +63,4 @@ private:
     QPointer<ui::TxtForm> txtForm_;
 };
 
-} // namespace docs
+} // namespace documents
