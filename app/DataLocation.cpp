@@ -5,7 +5,7 @@
 #include "platform/DiscImages.h"
 #include "platform/DriveSource.h"
 #include "platform/PathResolver.h"
-#include "state/DriveReport.h"
+#include "state/DriveErrorReporter.h"
 
 #include <algorithm>
 #include <set>

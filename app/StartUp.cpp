@@ -5,7 +5,7 @@
 #include "app/WindowGeometry.h"
 #include "app/WindowPlacement.h"
 #include "platform/Services.h"
-#include "state/DriveReport.h"
+#include "state/DriveErrorReporter.h"
 #include "state/ScreenSize.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"

@@ -6,7 +6,7 @@
 #include "output/PrintRichText.h"
 #include "platform/BusyCursor.h"
 #include "platform/Files.h"
-#include "state/DriveReport.h"
+#include "state/DriveErrorReporter.h"
 #include "ui/Form1.h"
 #include "ui/RichTextBox.h"
 #include "ui/SSCommand.h"

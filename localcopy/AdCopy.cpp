@@ -8,7 +8,7 @@
 #include "platform/Files.h"
 #include "platform/Screen.h"
 #include "platform/SessionEnd.h"
-#include "state/DriveReport.h"
+#include "state/DriveErrorReporter.h"
 #include "ui/Form1.h"
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"

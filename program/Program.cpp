@@ -20,7 +20,7 @@
 #include "view/ShownAdModel.h"
 #include "view/ShownAdViews.h"
 #include "view/ViewLayout.h"
-#include "view/YearSelection.h"
+#include "view/CategoryOptions.h"
 #include "view/YearsAhead.h"
 #include "view/ZoomHandling.h"
 #include "view/ZoomScrolling.h"

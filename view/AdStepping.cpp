@@ -11,7 +11,7 @@
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"
 #include "ui/SpinButton.h"
-#include "view/AdViews.h"
+#include "view/ScrollMaxima.h"
 #include "view/ShownAdModel.h"
 #include "view/YearFocus.h"
 

@@ -10,7 +10,7 @@
 #include "ui/SpinButton.h"
 #include "view/ViewGeometry.h"
 #include "view/YearFocus.h"
-#include "view/YearSelection.h"
+#include "view/CategoryOptions.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

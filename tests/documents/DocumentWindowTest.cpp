@@ -1,4 +1,4 @@
-#include "../view/ViewerFixture.h"
+#include "support/ViewerFixture.h"
 #include "rtf/RtfTableBuilder.h"
 
 #include "ui/RichTextBox.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../app/ActingMessageBoxes.h"
+#include "support/ActingMessageBoxes.h"
 
 #include "app/StartUp.h"
 #include "platform/doubles/FakeServices.h"

@@ -1,4 +1,4 @@
-#include "../view/ViewerFixture.h"
+#include "support/ViewerFixture.h"
 
 #include "platform/QtMessageBoxes.h"
 #include "ui/CommonDialog.h"

@@ -1,4 +1,4 @@
-#include "../view/ViewerFixture.h"
+#include "support/ViewerFixture.h"
 
 #include "platform/DiscImage.h"
 #include "ui/PictureBox.h"

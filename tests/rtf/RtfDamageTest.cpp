@@ -284,4 +284,4 @@ void RtfDamageTest::jpegPicturesOfUnboundedWorkAreLeftEmpty() {
 }
 
 QTEST_MAIN(RtfDamageTest)
-#include "tst_rtfdamage.moc"
+#include "RtfDamageTest.moc"

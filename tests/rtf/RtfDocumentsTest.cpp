@@ -147,4 +147,4 @@ void RtfDocumentsTest::wordPadForm() {
 }
 
 QTEST_MAIN(RtfDocumentsTest)
-#include "tst_rtfdocuments.moc"
+#include "RtfDocumentsTest.moc"

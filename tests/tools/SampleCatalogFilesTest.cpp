@@ -224,4 +224,4 @@ void TestSampleCatalogFiles::toolWritesCatalogAndReportsFailure() {
 }
 
 QTEST_MAIN(TestSampleCatalogFiles)
-#include "tst_samplecatalogfiles.moc"
+#include "SampleCatalogFilesTest.moc"

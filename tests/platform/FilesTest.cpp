@@ -219,4 +219,4 @@ void FilesTest::onlyOrdinaryFilesAreRead() {
 }
 
 QTEST_GUILESS_MAIN(FilesTest)
-#include "tst_files.moc"
+#include "FilesTest.moc"

@@ -194,4 +194,4 @@ void RtfReaderTextTest::destinationsAreSkippedButUnknownWordsKeepTheirText() {
 }
 
 QTEST_MAIN(RtfReaderTextTest)
-#include "tst_rtfreadertext.moc"
+#include "RtfReaderTextTest.moc"

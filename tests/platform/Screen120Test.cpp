@@ -24,4 +24,4 @@ private slots:
 };
 
 QTEST_MAIN(Screen120Test)
-#include "tst_screen120.moc"
+#include "Screen120Test.moc"

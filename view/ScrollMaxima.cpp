@@ -1,4 +1,4 @@
-#include "view/AdViews.h"
+#include "view/ScrollMaxima.h"
 
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"

@@ -46,4 +46,4 @@ void RtfCorpusTest::replays() {
 }
 
 QTEST_MAIN(RtfCorpusTest)
-#include "tst_rtfcorpus.moc"
+#include "RtfCorpusTest.moc"

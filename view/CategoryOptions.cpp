@@ -1,4 +1,4 @@
-#include "view/YearSelection.h"
+#include "view/CategoryOptions.h"
 
 #include "catalog/Categories.h"
 #include "catalog/YearButtons.h"

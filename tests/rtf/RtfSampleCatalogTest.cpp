@@ -102,4 +102,4 @@ void RtfSampleCatalogTest::theBoxLoadsTheWrittenFiles() {
 }
 
 QTEST_MAIN(RtfSampleCatalogTest)
-#include "tst_rtfsamplecatalog.moc"
+#include "RtfSampleCatalogTest.moc"

@@ -160,4 +160,4 @@ void RichTextBoxTest::theWindowsPaintWhileALargeDocumentIsBuilt() {
 }
 
 QTEST_MAIN(RichTextBoxTest)
-#include "tst_richtextbox.moc"
+#include "RichTextBoxTest.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../app/StartUpFixture.h"
+#include "support/StartUpFixture.h"
 
 #include "state/ProgramState.h"
 #include "ui/Form1.h"

@@ -541,4 +541,4 @@ void ServicesTest::terminationSignalsAskToEnd() {
 }
 
 QTEST_MAIN(ServicesTest)
-#include "tst_services.moc"
+#include "ServicesTest.moc"

@@ -121,4 +121,4 @@ void RtfDumpTest::damagedFilesStillLoad() {
 }
 
 QTEST_MAIN(RtfDumpTest)
-#include "tst_rtfdump.moc"
+#include "RtfDumpTest.moc"

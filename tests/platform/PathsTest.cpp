@@ -321,4 +321,4 @@ void PathsTest::hangingDriveIsAskedOnceAtATime() {
 }
 
 QTEST_GUILESS_MAIN(PathsTest)
-#include "tst_paths.moc"
+#include "PathsTest.moc"

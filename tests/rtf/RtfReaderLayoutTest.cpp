@@ -401,4 +401,4 @@ void RtfReaderLayoutTest::pageSetup() {
 }
 
 QTEST_MAIN(RtfReaderLayoutTest)
-#include "tst_rtfreaderlayout.moc"
+#include "RtfReaderLayoutTest.moc"

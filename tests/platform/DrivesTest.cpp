@@ -126,4 +126,4 @@ void DriveTableTest::lettersRunOutAtZ() {
 }
 
 QTEST_GUILESS_MAIN(DriveTableTest)
-#include "tst_drives.moc"
+#include "DrivesTest.moc"

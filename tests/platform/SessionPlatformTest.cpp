@@ -47,4 +47,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(SessionPlatformTest)
-#include "tst_sessionplatform.moc"
+#include "SessionPlatformTest.moc"

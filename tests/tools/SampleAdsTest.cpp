@@ -299,4 +299,4 @@ void TestSampleAds::registerFormRunsOverTwoPages() {
 }
 
 QTEST_MAIN(TestSampleAds)
-#include "tst_sampleads.moc"
+#include "SampleAdsTest.moc"
