@@ -17,10 +17,10 @@
 #include "ui/Form2.h"
 #include "view/AdDisplay.h"
 #include "view/AdStepping.h"
+#include "view/CategoryOptions.h"
 #include "view/ShownAdModel.h"
 #include "view/ShownAdViews.h"
 #include "view/ViewLayout.h"
-#include "view/CategoryOptions.h"
 #include "view/YearsAhead.h"
 #include "view/ZoomHandling.h"
 #include "view/ZoomScrolling.h"
@@ -33,7 +33,7 @@ Program::Program(platform::Services& services, QStringList arguments, view::AdDe
           std::make_unique<app::StartUp>(services, state_, *splash_, *mainWindow_, std::move(arguments))) {
     ui::Form1& window = *mainWindow_;
     platform::Services& s = services_;
-    auto* years = new view::YearSelection(window, state_.catalog, state_.location, s.fileLister, this);
+    auto* categories = new view::CategoryOptions(window, state_.catalog, state_.location, s.fileLister, this);
     shownAd_ = new view::ShownAdModel(s.files, s.cursor, std::move(decoder), this);
     new view::ShownAdViews(window, *shownAd_, this);
     auto* stepping =
@@ -42,14 +42,15 @@ Program::Program(platform::Services& services, QStringList arguments, view::AdDe
                                         s.messageBoxes, s.programExit, s.cursor, s.fileLister, *shownAd_,
                                         *stepping, this);
     auto* yearsAhead = new view::YearsAhead(window, state_.catalog, state_.location, *shownAd_, this);
-    connect(years, &view::YearSelection::categoryChosen, display, &view::AdDisplay::ShowYearAd);
-    connect(years, &view::YearSelection::categoryChosen, yearsAhead, &view::YearsAhead::readCategoryAhead);
-    new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *years, this);
+    connect(categories, &view::CategoryOptions::categoryChosen, display, &view::AdDisplay::ShowYearAd);
+    connect(categories, &view::CategoryOptions::categoryChosen, yearsAhead,
+            &view::YearsAhead::readCategoryAhead);
+    new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *categories, this);
     new view::ZoomScrolling(window, this);
     new view::ZoomHandling(window, this);
     new output::AdOutput(window, state_.output, *shownAd_, s.printer, s.clipboard, s.messageBoxes, this);
-    new documents::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output, s.files,
-                             s.messageBoxes, s.programExit, s.printer, s.cursor, this);
+    new documents::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output,
+                                  s.files, s.messageBoxes, s.programExit, s.printer, s.cursor, this);
     new app::StatusClock(window, s.clock, this);
     new app::TaskBarCommand(window, state_.taskBar, s.taskBar, s.screen, this);
     new app::MainWindowClosing(window, state_.taskBar, s.taskBar, s.settings, s.programExit, s.sessionEnd,
@@ -59,10 +60,10 @@ Program::Program(platform::Services& services, QStringList arguments, view::AdDe
     new documents::HelpMenu(window, *links, this);
     new documents::AboutWindow(window, *links, this);
     new localcopy::AdCopy(window, state_.location, state_.report, state_.catalog, state_.copy, s.messageBoxes,
-                        s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, s.sessionEnd,
-                        this);
-    new localcopy::AdRemoval(window, state_.location, state_.report, state_.output, state_.copy, s.messageBoxes,
-                           s.files, s.folders, this);
+                          s.programExit, s.fileLister, s.files, s.folders, s.screen, s.cursor, s.sessionEnd,
+                          this);
+    new localcopy::AdRemoval(window, state_.location, state_.report, state_.output, state_.copy,
+                             s.messageBoxes, s.files, s.folders, this);
 }
 
 Program::~Program() = default;

@@ -9,14 +9,14 @@
 
 namespace view {
 
-YearSelection::YearSelection(ui::Form1& window, state::CatalogState& catalog,
-                             const state::DataLocation& location, const catalog::FileLister& lister,
-                             QObject* parent)
+CategoryOptions::CategoryOptions(ui::Form1& window, state::CatalogState& catalog,
+                                 const state::DataLocation& location, const catalog::FileLister& lister,
+                                 QObject* parent)
     : QObject(parent), window_(window), catalog_(catalog), location_(location), lister_(lister) {
-    connect(&window_, &ui::Form1::categoryClicked, this, &YearSelection::categoryClicked);
+    connect(&window_, &ui::Form1::categoryClicked, this, &CategoryOptions::categoryClicked);
 }
 
-void YearSelection::categoryClicked(int optionIndex) {
+void CategoryOptions::categoryClicked(int optionIndex) {
     if (optionIndex < 0 || optionIndex >= catalog::CategoryCount)
         return;
     for (ui::SSCommand* button : window_.cmdYear)
@@ -34,7 +34,7 @@ void YearSelection::categoryClicked(int optionIndex) {
     emit categoryChosen(category.firstButton);
 }
 
-void YearSelection::EnableYearButtons(const QString& categoryKey) {
+void CategoryOptions::EnableYearButtons(const QString& categoryKey) {
     const auto enabled =
         catalog::enabledYearButtons(categoryKey.toStdString(), location_.AdRoot.toStdString(), lister_);
     for (int i = 0; i < catalog::YearButtonCount; ++i)

@@ -17,11 +17,11 @@ namespace view {
 
 // The category options: choosing one sets the category, re-labels the two special years and offers the
 // year buttons that have ads in that category.
-class YearSelection : public QObject {
+class CategoryOptions : public QObject {
     Q_OBJECT
 public:
-    YearSelection(ui::Form1& window, state::CatalogState& catalog, const state::DataLocation& location,
-                  const catalog::FileLister& lister, QObject* parent = nullptr);
+    CategoryOptions(ui::Form1& window, state::CatalogState& catalog, const state::DataLocation& location,
+                    const catalog::FileLister& lister, QObject* parent = nullptr);
 
     void categoryClicked(int optionIndex);
     // Enables the year buttons of the category; buttons are only ever disabled by a category click.
