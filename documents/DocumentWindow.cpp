@@ -73,7 +73,7 @@ ui::TxtForm& DocumentWindow::loadWindow() {
     // Centred on the screen at every loading, whatever the main window's place.
     new CentredOnScreen(window);
     connect(window.SSCommand1, &ui::SSCommand::clicked, &window, &ui::TxtForm::close);
-    connect(window.rtbText, &RichTextBox::doubleClicked, &window, &ui::TxtForm::close);
+    connect(window.rtbText, &ui::RichTextBox::doubleClicked, &window, &ui::TxtForm::close);
     connect(window.cmdprint, &ui::SSCommand::clicked, this, &DocumentWindow::printDocument);
     return window;
 }

@@ -27,6 +27,8 @@ rtf::RtfLoadResult readWhilePainting(const QByteArray& rtf) {
 
 } // namespace
 
+namespace ui {
+
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
@@ -74,3 +76,5 @@ void RichTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QTextEdit::mouseDoubleClickEvent(event);
     emit doubleClicked();
 }
+
+} // namespace ui

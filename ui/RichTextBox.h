@@ -4,6 +4,8 @@
 
 #include <QTextEdit>
 
+namespace ui {
+
 // The read-only rich-text box of the document window: it loads an RTF file by its path and shows it.
 // Nothing typed into it could ever be saved, so it accepts no typing at all.
 class RichTextBox : public QTextEdit {
@@ -35,3 +37,5 @@ private:
     rtf::RtfPageSetup pageSetup_;
     QString fileName_;
 };
+
+} // namespace ui

@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     int pages = 0;
     qint64 layout = 0;
     for (int run = 0; run < runs; ++run) {
-        RichTextBox box;
+        ui::RichTextBox box;
         QElapsedTimer timer;
         timer.start();
         if (box.loadFile(path) != rtf::RtfError::None) {

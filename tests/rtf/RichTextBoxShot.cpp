@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: richtextbox-shot FILE OUT.png [WIDTH HEIGHT]\n", stderr);
         return 1;
     }
-    RichTextBox box;
+    ui::RichTextBox box;
     QString error;
     if (box.loadFile(QString::fromLocal8Bit(argv[1]), &error) != rtf::RtfError::None) {
         std::fprintf(stderr, "%s\n", qPrintable(error));

@@ -48,7 +48,7 @@ void RichTextBoxTest::init() {
 }
 
 void RichTextBoxTest::loadsAFileByItsPath() {
-    RichTextBox box;
+    ui::RichTextBox box;
     QString error = QStringLiteral("stale");
     QCOMPARE(box.loadFile(good_, &error), rtf::RtfError::None);
     QVERIFY(error.isEmpty());
@@ -62,7 +62,7 @@ void RichTextBoxTest::loadsAFileByItsPath() {
 
 void RichTextBoxTest::loadsAFileWithAByteOrderMark() {
     const QString path = writeFile(dir_, QStringLiteral("marked.rtf"), "\xEF\xBB\xBF\r\n{\\rtf1 Marked}");
-    RichTextBox box;
+    ui::RichTextBox box;
     QCOMPARE(box.loadFile(path), rtf::RtfError::None);
     QCOMPARE(box.text(), QStringLiteral("Marked"));
 }
@@ -90,7 +90,7 @@ void RichTextBoxTest::failuresAreReportedAndKeepTheContent() {
     else if (expected != rtf::RtfError::Missing)
         path = writeFile(dir_, name, content);
 
-    RichTextBox box;
+    ui::RichTextBox box;
     QCOMPARE(box.loadFile(good_), rtf::RtfError::None);
     QString error;
     QCOMPARE(box.loadFile(path, &error), expected);
@@ -101,7 +101,7 @@ void RichTextBoxTest::failuresAreReportedAndKeepTheContent() {
 
 void RichTextBoxTest::loadingAgainReplacesTheDocument() {
     const QString other = writeFile(dir_, QStringLiteral("other.rtf"), "{\\rtf1 Other}");
-    RichTextBox box;
+    ui::RichTextBox box;
     QCOMPARE(box.loadFile(good_), rtf::RtfError::None);
     QPointer<QTextDocument> first = box.document();
     QCOMPARE(box.loadFile(other), rtf::RtfError::None);
@@ -112,7 +112,7 @@ void RichTextBoxTest::loadingAgainReplacesTheDocument() {
 }
 
 void RichTextBoxTest::typingChangesNothing() {
-    RichTextBox box;
+    ui::RichTextBox box;
     QCOMPARE(box.loadFile(good_), rtf::RtfError::None);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
@@ -124,12 +124,12 @@ void RichTextBoxTest::typingChangesNothing() {
 }
 
 void RichTextBoxTest::doubleClickIsSignalled() {
-    RichTextBox box;
+    ui::RichTextBox box;
     QCOMPARE(box.loadFile(good_), rtf::RtfError::None);
     box.resize(400, 300);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QSignalSpy spy(&box, &RichTextBox::doubleClicked);
+    QSignalSpy spy(&box, &ui::RichTextBox::doubleClicked);
     QTest::mouseDClick(box.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
     QCOMPARE(spy.count(), 1);
     QTest::mouseClick(box.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
@@ -137,7 +137,7 @@ void RichTextBoxTest::doubleClickIsSignalled() {
 }
 
 void RichTextBoxTest::screenReadersGetANameAndTheFile() {
-    RichTextBox box;
+    ui::RichTextBox box;
     QVERIFY(!box.accessibleName().isEmpty());
     QCOMPARE(box.loadFile(good_), rtf::RtfError::None);
     QCOMPARE(box.accessibleDescription(), QStringLiteral("good.rtf"));
@@ -152,7 +152,7 @@ void RichTextBoxTest::theWindowsPaintWhileALargeDocumentIsBuilt() {
     QTimer ticking;
     connect(&ticking, &QTimer::timeout, [&] { ++turns; });
     ticking.start(0);
-    RichTextBox box;
+    ui::RichTextBox box;
     QCOMPARE(box.load(rtf, QStringLiteral("long.rtf")), rtf::RtfError::None);
     QVERIFY2(turns > 0, "the event loop did not turn during the load");
     QVERIFY(box.document()->toPlainText().contains(QStringLiteral("Line 19999 of a long checklist")));

@@ -92,7 +92,7 @@ void RtfSampleCatalogTest::theBoxLoadsTheWrittenFiles() {
     QVERIFY(dir.isValid());
     QString error;
     QVERIFY2(samplecatalog::writeSampleCatalog(dir.path(), &error), qPrintable(error));
-    RichTextBox box;
+    ui::RichTextBox box;
     for (const char* name : {"VantorAds.rtf", "notice.rtf", "Register.rtf"}) {
         const QString path = dir.filePath(QStringLiteral("RichText/") + QLatin1String(name));
         QCOMPARE(box.loadFile(path, &error), rtf::RtfError::None);
