@@ -9,9 +9,5 @@
 class ActingMessageBoxes : public platform::ScriptedMessageBoxes {
 public:
     std::function<void()> onShow;
-    int show(const platform::MessageBoxRequest& request) override {
-        if (onShow)
-            onShow();
-        return ScriptedMessageBoxes::show(request);
-    }
+    int show(const platform::MessageBoxRequest& request) override;
 };

@@ -26,40 +26,17 @@ public:
     // How the program decodes the ads it shows; set before the start.
     view::AdDecoder decoder = view::decodeAdPicture;
 
-    QString folder(const QString& relative) const {
-        const QString path = fake_->root() + QLatin1Char('/') + relative;
-        QDir().mkpath(path);
-        return path;
-    }
+    QString folder(const QString& relative) const;
 
     // A small real ad page at root/relative (folders made as needed).
-    QString writeAd(const QString& relative) const {
-        const QString path = fake_->root() + QLatin1Char('/') + relative;
-        QDir().mkpath(QFileInfo(path).path());
-        QString error;
-        if (!samplecatalog::writeAdJpeg(path, 60, 80, QFileInfo(path).fileName(), Qt::darkRed, &error))
-            qFatal("cannot write %s: %s", qPrintable(path), qPrintable(error));
-        return path;
-    }
+    QString writeAd(const QString& relative) const;
 
-    void setDrive(char letter, const QString& relative) {
-        platform::DriveTable drives = fake_->paths.drives();
-        drives.set(letter, folder(relative));
-        fake_->paths.setDrives(drives);
-    }
+    void setDrive(char letter, const QString& relative);
 
-    program::Program& start(const QStringList& arguments = {}) {
-        program_ = std::make_unique<program::Program>(fake_->services(), arguments, decoder);
-        program_->start();
-        return *program_;
-    }
+    program::Program& start(const QStringList& arguments = {});
 
     // Starts and skips the three seconds of the splash.
-    program::Program& startPastSplash(const QStringList& arguments = {}) {
-        start(arguments);
-        program_->startUp().finishSplash();
-        return *program_;
-    }
+    program::Program& startPastSplash(const QStringList& arguments = {});
 
     program::Program& program() { return *program_; }
 
