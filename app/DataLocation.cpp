@@ -1,10 +1,10 @@
 #include "app/DataLocation.h"
 
 #include "catalog/FileLister.h"
-#include "platform/AppFolders.h"
-#include "platform/DiscImages.h"
-#include "platform/DriveSource.h"
-#include "platform/PathResolver.h"
+#include "platform/desktop/AppFolders.h"
+#include "platform/files/DiscImages.h"
+#include "platform/files/DriveSource.h"
+#include "platform/files/PathResolver.h"
 #include "state/DriveErrorReporter.h"
 
 #include <algorithm>

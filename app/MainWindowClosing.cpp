@@ -1,9 +1,9 @@
 #include "app/MainWindowClosing.h"
 
-#include "platform/ProgramExit.h"
-#include "platform/SessionEnd.h"
-#include "platform/SettingsStore.h"
-#include "platform/TaskBar.h"
+#include "platform/desktop/ProgramExit.h"
+#include "platform/desktop/SessionEnd.h"
+#include "platform/desktop/SettingsStore.h"
+#include "platform/desktop/TaskBar.h"
 #include "state/ProgramState.h"
 #include "ui/Form1.h"
 #include "ui/Units.h"

@@ -1,6 +1,6 @@
 #include "app/StatusClock.h"
 
-#include "platform/Clock.h"
+#include "platform/desktop/Clock.h"
 #include "ui/Form1.h"
 #include "ui/SSPanel.h"
 

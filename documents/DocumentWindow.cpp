@@ -4,8 +4,8 @@
 
 #include "output/FailureReport.h"
 #include "output/PrintRichText.h"
-#include "platform/BusyCursor.h"
-#include "platform/Files.h"
+#include "platform/desktop/BusyCursor.h"
+#include "platform/files/Files.h"
 #include "state/DriveErrorReporter.h"
 #include "ui/Form1.h"
 #include "ui/RichTextBox.h"

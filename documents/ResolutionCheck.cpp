@@ -1,7 +1,7 @@
 #include "documents/ResolutionCheck.h"
 
-#include "platform/MessageBoxes.h"
-#include "platform/Screen.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/desktop/Screen.h"
 #include "state/ProgramState.h"
 #include "state/ScreenSize.h"
 #include "ui/Form1.h"

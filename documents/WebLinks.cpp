@@ -1,7 +1,7 @@
 #include "documents/WebLinks.h"
 
-#include "platform/Shell.h"
-#include "platform/TaskBar.h"
+#include "platform/desktop/Shell.h"
+#include "platform/desktop/TaskBar.h"
 #include "state/ProgramState.h"
 
 namespace documents {

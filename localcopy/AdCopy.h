@@ -1,7 +1,7 @@
 #pragma once
 
 #include "localcopy/CopyFigures.h"
-#include "platform/FileHandle.h"
+#include "platform/files/FileHandle.h"
 
 #include <QList>
 #include <QObject>

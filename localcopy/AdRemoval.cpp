@@ -1,8 +1,8 @@
 #include "localcopy/AdRemoval.h"
 
-#include "platform/AppFolders.h"
-#include "platform/Files.h"
-#include "platform/MessageBoxes.h"
+#include "platform/desktop/AppFolders.h"
+#include "platform/files/Files.h"
+#include "platform/desktop/MessageBoxes.h"
 #include "state/ProgramState.h"
 #include "ui/Form1.h"
 

@@ -1,6 +1,6 @@
 #include "localcopy/CopyFigures.h"
 
-#include "platform/Files.h"
+#include "platform/files/Files.h"
 
 #include <QLocale>
 #include <QRect>

@@ -2,8 +2,8 @@
 
 #include "output/FailureReport.h"
 #include "output/PrintAd.h"
-#include "platform/Clipboard.h"
-#include "platform/MessageBoxes.h"
+#include "platform/desktop/Clipboard.h"
+#include "platform/desktop/MessageBoxes.h"
 #include "state/ProgramState.h"
 #include "ui/CommonDialog.h"
 #include "ui/Form1.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/DiskFileLister.h"
-#include "platform/DiskFiles.h"
-#include "platform/Mounts.h"
-#include "platform/QtMessageBoxes.h"
+#include "platform/files/DiskFileLister.h"
+#include "platform/files/DiskFiles.h"
+#include "platform/files/Mounts.h"
+#include "platform/desktop/QtMessageBoxes.h"
 #include "platform/Services.h"
 
 #include <optional>

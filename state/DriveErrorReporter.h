@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramExit.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/desktop/ProgramExit.h"
 #include "state/ProgramState.h"
 
 namespace state {

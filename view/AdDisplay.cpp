@@ -3,7 +3,7 @@
 #include "catalog/AdCount.h"
 #include "catalog/AdNaming.h"
 #include "catalog/Categories.h"
-#include "platform/BusyCursor.h"
+#include "platform/desktop/BusyCursor.h"
 #include "state/DriveErrorReporter.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"

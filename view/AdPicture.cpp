@@ -1,7 +1,7 @@
 #include "view/AdPicture.h"
 
-#include "platform/PathResolver.h"
-#include "platform/RegularFile.h"
+#include "platform/files/PathResolver.h"
+#include "platform/files/RegularFile.h"
 #include "rtf/RtfJpegCheck.h"
 
 #include <QtGlobal>

@@ -1,6 +1,6 @@
 #include "view/ShownAdModel.h"
 
-#include "platform/BusyCursor.h"
+#include "platform/desktop/BusyCursor.h"
 
 #include <QMetaObject>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DiskFileLister.h"
+#include "platform/files/DiskFileLister.h"
 #include "platform/Services.h"
 #include "platform/doubles/FixedAppFolders.h"
 #include "platform/doubles/FixedClock.h"

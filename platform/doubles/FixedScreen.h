@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Screen.h"
+#include "platform/desktop/Screen.h"
 
 namespace platform {
 

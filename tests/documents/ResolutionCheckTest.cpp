@@ -1,6 +1,6 @@
 #include "support/StartUpFixture.h"
 
-#include "platform/QtMessageBoxes.h"
+#include "platform/desktop/QtMessageBoxes.h"
 #include "ui/Form1.h"
 
 #include <QAction>

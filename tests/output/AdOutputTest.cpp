@@ -1,6 +1,6 @@
 #include "support/ViewerFixture.h"
 
-#include "platform/QtMessageBoxes.h"
+#include "platform/desktop/QtMessageBoxes.h"
 #include "ui/CommonDialog.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"

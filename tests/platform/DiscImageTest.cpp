@@ -1,6 +1,6 @@
 #include "support/ViewerFixture.h"
 
-#include "platform/DiscImage.h"
+#include "platform/files/DiscImage.h"
 #include "ui/PictureBox.h"
 #include "ui/SpinButton.h"
 #include "ui/TxtForm.h"

@@ -1,4 +1,4 @@
-#include "platform/DriveTable.h"
+#include "platform/files/DriveTable.h"
 
 #include <QTest>
 

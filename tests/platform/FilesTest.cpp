@@ -1,5 +1,5 @@
-#include "platform/DiskFiles.h"
-#include "platform/RegularFile.h"
+#include "platform/files/DiskFiles.h"
+#include "platform/files/RegularFile.h"
 
 #include <QDir>
 #include <QFile>

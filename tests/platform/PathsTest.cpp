@@ -1,7 +1,7 @@
-#include "platform/BoundedProbe.h"
-#include "platform/DiskFileLister.h"
-#include "platform/PathResolver.h"
-#include "platform/Wildcard.h"
+#include "platform/files/BoundedProbe.h"
+#include "platform/files/DiskFileLister.h"
+#include "platform/files/PathResolver.h"
+#include "platform/files/Wildcard.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "platform/SessionPlatform.h"
+#include "platform/desktop/SessionPlatform.h"
 
 #include <QTest>
 

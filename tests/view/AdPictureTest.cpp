@@ -1,6 +1,6 @@
 #include "view/AdPicture.h"
 
-#include "platform/PathResolver.h"
+#include "platform/files/PathResolver.h"
 
 #include <QBuffer>
 #include <QDir>
