@@ -16,11 +16,4 @@ public:
     virtual QString localCopyFolder() const = 0;
 };
 
-class SystemAppFolders : public AppFolders {
-public:
-    QString programFolder() const override;
-    QString executableName() const override;
-    QString localCopyFolder() const override;
-};
-
 } // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/desktop/BusyCursor.h"
+#include "platform/desktop/ApplicationBusyCursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

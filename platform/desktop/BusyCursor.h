@@ -23,10 +23,4 @@ private:
     BusyCursor& cursor_;
 };
 
-class ApplicationBusyCursor : public BusyCursor {
-public:
-    void setBusy() override;
-    void setArrow() override;
-};
-
 } // namespace platform

@@ -11,9 +11,4 @@ public:
     virtual bool setImage(const QImage& image) = 0;
 };
 
-class SystemClipboard : public Clipboard {
-public:
-    bool setImage(const QImage& image) override;
-};
-
 } // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/desktop/Shell.h"
+#include "platform/desktop/DesktopShell.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "platform/desktop/TaskBar.h"
+#include "platform/desktop/DesktopTaskBar.h"
 
 #include <QApplication>
 #include <QGuiApplication>

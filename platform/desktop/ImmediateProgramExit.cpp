@@ -1,4 +1,4 @@
-#include "platform/desktop/ProgramExit.h"
+#include "platform/desktop/ImmediateProgramExit.h"
 
 #include "platform/desktop/InstanceGuard.h"
 

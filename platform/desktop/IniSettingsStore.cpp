@@ -1,5 +1,5 @@
 #include "platform/files/RegularFile.h"
-#include "platform/desktop/SettingsStore.h"
+#include "platform/desktop/IniSettingsStore.h"
 
 #include <QSettings>
 #include <QStandardPaths>

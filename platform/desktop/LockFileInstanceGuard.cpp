@@ -1,4 +1,4 @@
-#include "platform/desktop/InstanceGuard.h"
+#include "platform/desktop/LockFileInstanceGuard.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,6 @@
 
 class QPaintDevice;
 class QPainter;
-class QPrintDialog;
-class QPrinter;
 class QWidget;
 
 namespace platform {
@@ -57,26 +55,6 @@ public:
     virtual StartedJob start() = 0;
     // The Print Setup dialog; the choices are kept for the jobs that follow. False when cancelled.
     virtual bool setup(QWidget* parent) = 0;
-};
-
-// The system's default printer (through CUPS), or a PDF file when an output path is given (for tests and
-// previews). One object serves the whole program, so Print Setup's choices hold for every print.
-class SystemPrinter : public Printer {
-public:
-    explicit SystemPrinter(std::optional<QString> pdfOutputPath = std::nullopt);
-    ~SystemPrinter() override;
-
-    StartedJob start() override;
-    bool setup(QWidget* parent) override;
-    // The Print Setup dialog as setup() shows it, built apart so that its make-up can be checked without
-    // a modal event loop.
-    std::unique_ptr<QPrintDialog> setupDialog(QWidget* parent);
-
-    QPrinter& printer() { return *printer_; }
-
-private:
-    bool toPdf_;
-    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace platform

@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class QSocketNotifier;
-
 namespace platform {
 
 // The desktop asking the program to end: a logout or shutdown (SIGHUP) or a plain request to terminate
@@ -15,17 +13,6 @@ public:
 
 signals:
     void endRequested();
-};
-
-// SIGTERM and SIGHUP, turned into a signal of the event loop (a handler itself may do almost nothing).
-class UnixSignalSessionEnd : public SessionEnd {
-    Q_OBJECT
-public:
-    UnixSignalSessionEnd();
-    ~UnixSignalSessionEnd() override;
-
-private:
-    QSocketNotifier* notifier_ = nullptr;
 };
 
 } // namespace platform

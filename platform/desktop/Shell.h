@@ -11,9 +11,4 @@ public:
     virtual bool openWebAddress(const QString& address) = 0;
 };
 
-class DesktopShell : public Shell {
-public:
-    bool openWebAddress(const QString& address) override;
-};
-
 } // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/desktop/AppFolders.h"
+#include "platform/desktop/SystemAppFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>

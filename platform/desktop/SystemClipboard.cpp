@@ -1,4 +1,4 @@
-#include "platform/desktop/Clipboard.h"
+#include "platform/desktop/SystemClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

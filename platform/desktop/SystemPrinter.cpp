@@ -1,4 +1,4 @@
-#include "platform/desktop/Printer.h"
+#include "platform/desktop/SystemPrinter.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

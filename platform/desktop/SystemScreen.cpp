@@ -1,4 +1,4 @@
-#include "platform/desktop/Screen.h"
+#include "platform/desktop/SystemScreen.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "platform/desktop/SessionEnd.h"
+#include "platform/desktop/UnixSignalSessionEnd.h"
 
 #include <QSocketNotifier>
 

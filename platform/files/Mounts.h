@@ -13,9 +13,4 @@ public:
     virtual QString text() const = 0;
 };
 
-class ProcSelfMounts : public Mounts {
-public:
-    QString text() const override;
-};
-
 } // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/files/Mounts.h"
+#include "platform/files/ProcSelfMounts.h"
 
 #include <QFile>
 
