@@ -14,9 +14,7 @@
 
 #include <QAction>
 #include <QDebug>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTimer>
 
 namespace app {
@@ -30,8 +28,9 @@ StartUp::StartUp(platform::Services& services, state::ProgramState& state, ui::F
 
 void StartUp::begin() {
     services_.cursor.setBusy();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        splash_.centreOn(screen->geometry());
+    const QList<QRect> screens = services_.screen.screenGeometries();
+    if (!screens.isEmpty())
+        splash_.centreOn(screens.front());
     splash_.show();
 }
 

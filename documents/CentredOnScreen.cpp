@@ -1,13 +1,17 @@
 #include "documents/CentredOnScreen.h"
 
+#include "platform/desktop/Screen.h"
+
 #include <QEvent>
-#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace documents {
 
-CentredOnScreen::CentredOnScreen(QWidget& window) : QObject(&window), window_(window) {
+CentredOnScreen::CentredOnScreen(QWidget& window, const platform::Screen& screen)
+    : QObject(&window), window_(window), screen_(screen) {
     window_.installEventFilter(this);
     centre();
 }
@@ -26,10 +30,13 @@ QSize CentredOnScreen::outerSize() const {
 }
 
 void CentredOnScreen::centre() {
-    const QScreen* screen = window_.screen();
-    if (!screen)
+    const QList<QRect> screens = screen_.screenGeometries();
+    if (screens.isEmpty())
         return;
-    const QRect area = screen->geometry();
+    const QPoint middle = window_.geometry().center();
+    const auto holding =
+        std::find_if(screens.begin(), screens.end(), [&](const QRect& s) { return s.contains(middle); });
+    const QRect area = holding != screens.end() ? *holding : screens.front();
     centredFor_ = outerSize();
     // A window's place is that of its frame.
     window_.move(area.left() + (area.width() - centredFor_.width()) / 2,

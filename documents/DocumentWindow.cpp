@@ -29,9 +29,11 @@ DocumentWindow::DocumentWindow(ui::Form1& mainWindow, state::ShownAd& shown,
                                const state::DataLocation& location, state::DriveReport& report,
                                state::OutputState& output, const platform::Files& files,
                                platform::MessageBoxes& boxes, platform::ProgramExit& exit,
-                               platform::Printer& printer, platform::BusyCursor& cursor, QObject* parent)
+                               platform::Printer& printer, platform::BusyCursor& cursor,
+                               const platform::Screen& screen, QObject* parent)
     : QObject(parent), mainWindow_(mainWindow), shown_(shown), location_(location), report_(report),
-      output_(output), files_(files), boxes_(boxes), exit_(exit), printer_(printer), cursor_(cursor) {
+      output_(output), files_(files), boxes_(boxes), exit_(exit), printer_(printer), cursor_(cursor),
+      screen_(screen) {
     connect(mainWindow_.mnuList, &QAction::triggered, this, [this] {
         open({"\\RichText\\VantorAds.rtf", "Vantor Advertising Checklist ", state::DiscNotFound, false});
     });
@@ -71,7 +73,7 @@ ui::TxtForm& DocumentWindow::loadWindow() {
     txtForm_ = new ui::TxtForm();
     ui::TxtForm& window = *txtForm_;
     // Centred on the screen at every loading, whatever the main window's place.
-    new CentredOnScreen(window);
+    new CentredOnScreen(window, screen_);
     connect(window.SSCommand1, &ui::SSCommand::clicked, &window, &ui::TxtForm::close);
     connect(window.rtbText, &ui::RichTextBox::doubleClicked, &window, &ui::TxtForm::close);
     connect(window.cmdprint, &ui::SSCommand::clicked, this, &DocumentWindow::printDocument);

@@ -12,6 +12,7 @@ class Files;
 class MessageBoxes;
 class Printer;
 class ProgramExit;
+class Screen;
 } // namespace platform
 namespace state {
 struct DataLocation;
@@ -33,7 +34,7 @@ public:
     DocumentWindow(ui::Form1& mainWindow, state::ShownAd& shown, const state::DataLocation& location,
                    state::DriveReport& report, state::OutputState& output, const platform::Files& files,
                    platform::MessageBoxes& boxes, platform::ProgramExit& exit, platform::Printer& printer,
-                   platform::BusyCursor& cursor, QObject* parent = nullptr);
+                   platform::BusyCursor& cursor, const platform::Screen& screen, QObject* parent = nullptr);
 
     // The window while it is loaded (shown, or kept hidden after a failed opening), else null.
     ui::TxtForm* window() const { return txtForm_; }
@@ -60,6 +61,7 @@ private:
     platform::ProgramExit& exit_;
     platform::Printer& printer_;
     platform::BusyCursor& cursor_;
+    const platform::Screen& screen_;
     QPointer<ui::TxtForm> txtForm_;
 };
 

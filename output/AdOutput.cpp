@@ -4,6 +4,7 @@
 #include "output/PrintAd.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/desktop/MessageBoxes.h"
+#include "platform/desktop/Screen.h"
 #include "state/ProgramState.h"
 #include "ui/CommonDialog.h"
 #include "ui/Form1.h"
@@ -14,14 +15,13 @@
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
-#include <QScreen>
 
 namespace output {
 
 AdOutput::AdOutput(ui::Form1& window, state::OutputState& output, view::ShownAdModel& model,
-                   platform::Printer& printer, platform::Clipboard& clipboard, platform::MessageBoxes& boxes,
-                   QObject* parent)
-    : QObject(parent), window_(window), output_(output), model_(model), printer_(printer),
+                   platform::Printer& printer, const platform::Screen& screen, platform::Clipboard& clipboard,
+                   platform::MessageBoxes& boxes, QObject* parent)
+    : QObject(parent), window_(window), output_(output), model_(model), printer_(printer), screen_(screen),
       clipboard_(clipboard), boxes_(boxes) {
     connect(window_.mnuPrint, &QAction::triggered, this, [this] { printAd(state::ProductTitle); });
     connect(window_.mnuClip, &QAction::triggered, this, &AdOutput::copyAd);
@@ -55,9 +55,8 @@ void AdOutput::printAd(const QString& questionTitle) {
                      platform::MessageButtons::YesNo, platform::MessageIcon::Question});
     if (output_.PrintReply != platform::Reply::Yes)
         return;
-    const QScreen* screen = window_.screen();
     const platform::PrintStatus printed =
-        PrintAd(picture(), screen ? screen->logicalDotsPerInchX() : 96.0, printer_);
+        PrintAd(picture(), screen_.logicalDpiAt(window_.geometry().center()), printer_);
     if (!printed.ok) {
         reportOutputFailure(boxes_, QStringLiteral("The ad was not printed."), printed.error);
         return;

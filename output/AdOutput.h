@@ -7,6 +7,7 @@ namespace platform {
 class Clipboard;
 class MessageBoxes;
 class Printer;
+class Screen;
 } // namespace platform
 namespace state {
 struct OutputState;
@@ -26,8 +27,8 @@ class AdOutput : public QObject {
     Q_OBJECT
 public:
     AdOutput(ui::Form1& window, state::OutputState& output, view::ShownAdModel& model,
-             platform::Printer& printer, platform::Clipboard& clipboard, platform::MessageBoxes& boxes,
-             QObject* parent = nullptr);
+             platform::Printer& printer, const platform::Screen& screen, platform::Clipboard& clipboard,
+             platform::MessageBoxes& boxes, QObject* parent = nullptr);
 
     void printAd(const QString& questionTitle);
     void copyAd();
@@ -43,6 +44,7 @@ private:
     state::OutputState& output_;
     view::ShownAdModel& model_;
     platform::Printer& printer_;
+    const platform::Screen& screen_;
     platform::Clipboard& clipboard_;
     platform::MessageBoxes& boxes_;
 };

@@ -48,9 +48,11 @@ Program::Program(platform::Services& services, QStringList arguments, view::AdDe
     new view::ViewLayout(window, state_.view, state_.catalog, state_.shown, *categories, this);
     new view::ZoomScrolling(window, this);
     new view::ZoomHandling(window, this);
-    new output::AdOutput(window, state_.output, *shownAd_, s.printer, s.clipboard, s.messageBoxes, this);
+    new output::AdOutput(window, state_.output, *shownAd_, s.printer, s.screen, s.clipboard, s.messageBoxes,
+                         this);
     new documents::DocumentWindow(window, state_.shown, state_.location, state_.report, state_.output,
-                                  s.files, s.messageBoxes, s.programExit, s.printer, s.cursor, this);
+                                  s.files, s.messageBoxes, s.programExit, s.printer, s.cursor, s.screen,
+                                  this);
     new app::StatusClock(window, s.clock, this);
     new app::TaskBarCommand(window, state_.taskBar, s.taskBar, s.screen, this);
     new app::MainWindowClosing(window, state_.taskBar, s.taskBar, s.settings, s.programExit, s.sessionEnd,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPoint>
 #include <QRect>
 
 namespace platform {
@@ -14,6 +15,9 @@ public:
     // Where each connected screen lies on the desktop, in the pixels windows are placed in; the primary
     // screen first.
     virtual QList<QRect> screenGeometries() const = 0;
+    // The logical resolution, in dots an inch, of the screen that holds the point of the desktop; the
+    // primary screen's when none does.
+    virtual double logicalDpiAt(QPoint point) const = 0;
 };
 
 } // namespace platform

@@ -34,4 +34,11 @@ QList<QRect> SystemScreen::screenGeometries() const {
     return geometries;
 }
 
+double SystemScreen::logicalDpiAt(QPoint point) const {
+    const QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchX() : 96.0;
+}
+
 } // namespace platform

@@ -14,6 +14,7 @@ public:
     double widthTwips() const override;
     double heightTwips() const override;
     QList<QRect> screenGeometries() const override;
+    double logicalDpiAt(QPoint point) const override;
 };
 
 } // namespace platform

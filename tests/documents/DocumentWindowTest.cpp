@@ -1,5 +1,5 @@
-#include "support/ViewerFixture.h"
 #include "rtf/RtfTableBuilder.h"
+#include "support/ViewerFixture.h"
 
 #include "ui/RichTextBox.h"
 #include "ui/SpinButton.h"
@@ -22,6 +22,7 @@ private slots:
     void opensEachDocument_data();
     void opensEachDocument();
     void everyWayOfClosingGivesTheMainWindowBack();
+    void centredOnTheScreenThatHoldsIt();
     void missingDocumentIsReported_data();
     void missingDocumentIsReported();
     void printsAfterAskingAndSaysSo();
@@ -98,6 +99,15 @@ void DocumentWindowTest::opensEachDocument() {
                         (screen.height() - form->frameGeometry().height()) / 2));
     QVERIFY(form->frameGeometry().size() != form->size());
     QCOMPARE(f->state().shown.DocumentTitle.section(u'\\', 0, 1), QStringLiteral("D:\\RichText"));
+}
+
+void DocumentWindowTest::centredOnTheScreenThatHoldsIt() {
+    // The screens as the desktop lays them out, not the one screen Qt offers the test.
+    f->fake().screen.setScreenGeometries({QRect(0, 0, 700, 560), QRect(700, 0, 1024, 768)});
+    ui::TxtForm* form = open(f->window().mnuNotice);
+    QVERIFY(form);
+    QTRY_COMPARE(form->frameGeometry().topLeft(), QPoint((700 - form->frameGeometry().width()) / 2,
+                                                         (560 - form->frameGeometry().height()) / 2));
 }
 
 void DocumentWindowTest::everyWayOfClosingGivesTheMainWindowBack() {

@@ -51,6 +51,7 @@ private slots:
     void printCommandsAskFirst_data();
     void printCommandsAskFirst();
     void theWholeAdPrintsEvenZoomedAndScrolled();
+    void theAdPrintsAtTheResolutionOfItsScreen();
     void copyCommandsPutTheWholeAdOnTheClipboard();
     void popUpOpensOnTheRightButtonAndTheMenuKey();
     void popUpAndItsQuestionReachScreenReaders();
@@ -150,6 +151,20 @@ void AdOutputTest::theWholeAdPrintsEvenZoomedAndScrolled() {
     QVERIFY(near(page.pixelColor(2, 595), Qt::red));
     QVERIFY(near(page.pixelColor(2, 606), Qt::green));
     QVERIFY(near(page.pixelColor(767, 1007), Qt::green));
+}
+
+void AdOutputTest::theAdPrintsAtTheResolutionOfItsScreen() {
+    // At 120 dots an inch a pixel of the screen is 0.8 of a dot at 96, so the quarters meet at 640 and 480.
+    f->fake().screen.setLogicalDpi(120);
+    f->clickYear(10);
+    f->fake().messageBoxes.answer({Reply::Yes, Reply::Ok});
+    f->window().mnuPrint->trigger();
+    QCOMPARE(f->fake().printer.pages().size(), 1u);
+    const QImage& page = f->fake().printer.pages().front();
+    QVERIFY(near(page.pixelColor(630, 3), Qt::red));
+    QVERIFY(near(page.pixelColor(650, 3), Qt::blue));
+    QVERIFY(near(page.pixelColor(2, 470), Qt::red));
+    QVERIFY(near(page.pixelColor(2, 490), Qt::green));
 }
 
 void AdOutputTest::copyCommandsPutTheWholeAdOnTheClipboard() {
