@@ -1,7 +1,6 @@
 #include "view/BackgroundWork.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
+#include "platform/ThreadPriority.h"
 
 namespace view {
 
@@ -59,9 +58,8 @@ bool Worker::idle() const {
 }
 
 void Worker::loop(Urgency urgency) {
-    // On Linux a thread has a niceness of its own; failing to lower it only costs speed elsewhere.
     if (urgency == Urgency::Ahead)
-        ::setpriority(PRIO_PROCESS, ::gettid(), 10);
+        platform::lowerCurrentThreadPriority();
     std::unique_lock lock(mutex_);
     for (;;) {
         wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });

@@ -1,3 +1,4 @@
+#include "platform/ThreadPriority.h"
 #include "platform/desktop/ApplicationBusyCursor.h"
 #include "platform/desktop/DesktopShell.h"
 #include "platform/desktop/DesktopTaskBar.h"
@@ -35,7 +36,9 @@
 #include <QTextDocument>
 #include <csignal>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace platform;
@@ -76,6 +79,7 @@ private slots:
 
     void clipboardRoundTrip();
     void shellOpensAddresses();
+    void onlyTheCallingThreadGivesWay();
 
     void fakeServicesWorkInATemporaryFolder();
 
@@ -538,6 +542,19 @@ void ServicesTest::terminationSignalsAskToEnd() {
     QVERIFY(requested.wait(5000));
     std::raise(SIGHUP);
     QVERIFY(requested.wait(5000));
+}
+
+void ServicesTest::onlyTheCallingThreadGivesWay() {
+    const int before = ::getpriority(PRIO_PROCESS, ::gettid());
+    if (before > 10)
+        QSKIP("the test already runs below the priority the work ahead takes");
+    int worker = before;
+    std::thread([&] {
+        lowerCurrentThreadPriority();
+        worker = ::getpriority(PRIO_PROCESS, ::gettid());
+    }).join();
+    QCOMPARE(worker, 10);
+    QCOMPARE(::getpriority(PRIO_PROCESS, ::gettid()), before);
 }
 
 QTEST_MAIN(ServicesTest)
