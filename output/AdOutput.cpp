@@ -2,6 +2,7 @@
 
 #include "output/FailureReport.h"
 #include "output/PrintAd.h"
+#include "picture/ShownAdModel.h"
 #include "platform/desktop/Clipboard.h"
 #include "platform/desktop/MessageBoxes.h"
 #include "platform/desktop/Screen.h"
@@ -10,7 +11,6 @@
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
-#include "view/ShownAdModel.h"
 
 #include <QAction>
 #include <QCursor>
@@ -18,7 +18,7 @@
 
 namespace output {
 
-AdOutput::AdOutput(ui::Form1& window, state::OutputState& output, view::ShownAdModel& model,
+AdOutput::AdOutput(ui::Form1& window, state::OutputState& output, picture::ShownAdModel& model,
                    platform::Printer& printer, const platform::Screen& screen, platform::Clipboard& clipboard,
                    platform::MessageBoxes& boxes, QObject* parent)
     : QObject(parent), window_(window), output_(output), model_(model), printer_(printer), screen_(screen),

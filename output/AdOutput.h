@@ -15,7 +15,7 @@ struct OutputState;
 namespace ui {
 class Form1;
 }
-namespace view {
+namespace picture {
 class ShownAdModel;
 }
 
@@ -26,7 +26,7 @@ namespace output {
 class AdOutput : public QObject {
     Q_OBJECT
 public:
-    AdOutput(ui::Form1& window, state::OutputState& output, view::ShownAdModel& model,
+    AdOutput(ui::Form1& window, state::OutputState& output, picture::ShownAdModel& model,
              platform::Printer& printer, const platform::Screen& screen, platform::Clipboard& clipboard,
              platform::MessageBoxes& boxes, QObject* parent = nullptr);
 
@@ -42,7 +42,7 @@ private:
 
     ui::Form1& window_;
     state::OutputState& output_;
-    view::ShownAdModel& model_;
+    picture::ShownAdModel& model_;
     platform::Printer& printer_;
     const platform::Screen& screen_;
     platform::Clipboard& clipboard_;

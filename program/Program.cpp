@@ -12,13 +12,13 @@
 #include "localcopy/AdCopy.h"
 #include "localcopy/AdRemoval.h"
 #include "output/AdOutput.h"
+#include "picture/ShownAdModel.h"
 #include "platform/Services.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "view/AdDisplay.h"
 #include "view/AdStepping.h"
 #include "view/CategoryOptions.h"
-#include "view/ShownAdModel.h"
 #include "view/ShownAdViews.h"
 #include "view/ViewLayout.h"
 #include "view/YearsAhead.h"
@@ -27,14 +27,14 @@
 
 namespace program {
 
-Program::Program(platform::Services& services, QStringList arguments, view::AdDecoder decoder)
+Program::Program(platform::Services& services, QStringList arguments, picture::AdDecoder decoder)
     : services_(services), mainWindow_(std::make_unique<ui::Form1>()), splash_(std::make_unique<ui::Form2>()),
       startUp_(
           std::make_unique<app::StartUp>(services, state_, *splash_, *mainWindow_, std::move(arguments))) {
     ui::Form1& window = *mainWindow_;
     platform::Services& s = services_;
     auto* categories = new view::CategoryOptions(window, state_.catalog, state_.location, s.fileLister, this);
-    shownAd_ = new view::ShownAdModel(s.files, s.cursor, std::move(decoder), this);
+    shownAd_ = new picture::ShownAdModel(s.files, s.cursor, std::move(decoder), this);
     new view::ShownAdViews(window, *shownAd_, this);
     auto* stepping =
         new view::AdStepping(window, state_.shown, state_.catalog, s.cursor, s.fileLister, *shownAd_, this);

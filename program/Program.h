@@ -1,7 +1,7 @@
 #pragma once
 
+#include "picture/AdDecoder.h"
 #include "state/ProgramState.h"
-#include "view/AdDecoder.h"
 
 #include <QObject>
 #include <QStringList>
@@ -15,7 +15,7 @@ namespace ui {
 class Form1;
 class Form2;
 } // namespace ui
-namespace view {
+namespace picture {
 class ShownAdModel;
 }
 
@@ -30,7 +30,7 @@ class Program : public QObject {
     Q_OBJECT
 public:
     Program(platform::Services& services, QStringList arguments,
-            view::AdDecoder decoder = view::decodeAdPicture);
+            picture::AdDecoder decoder = picture::decodeAdPicture);
     ~Program() override;
 
     void start();
@@ -38,7 +38,7 @@ public:
     state::ProgramState& state() { return state_; }
     ui::Form1& mainWindow() { return *mainWindow_; }
     ui::Form2& splash() { return *splash_; }
-    view::ShownAdModel& shownAd() { return *shownAd_; }
+    picture::ShownAdModel& shownAd() { return *shownAd_; }
     app::StartUp& startUp() { return *startUp_; }
 
 private:
@@ -47,7 +47,7 @@ private:
     std::unique_ptr<ui::Form1> mainWindow_;
     std::unique_ptr<ui::Form2> splash_;
     std::unique_ptr<app::StartUp> startUp_;
-    view::ShownAdModel* shownAd_ = nullptr;
+    picture::ShownAdModel* shownAd_ = nullptr;
 };
 
 } // namespace program

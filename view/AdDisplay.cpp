@@ -3,6 +3,7 @@
 #include "catalog/AdCount.h"
 #include "catalog/AdNaming.h"
 #include "catalog/Categories.h"
+#include "picture/ShownAdModel.h"
 #include "platform/desktop/BusyCursor.h"
 #include "state/DriveErrorReporter.h"
 #include "ui/Form1.h"
@@ -14,7 +15,6 @@
 #include "ui/WindowDisabledGuard.h"
 #include "view/AdStepping.h"
 #include "view/ScrollMaxima.h"
-#include "view/ShownAdModel.h"
 #include "view/ViewGeometry.h"
 #include "view/YearFocus.h"
 
@@ -33,14 +33,14 @@ QString fromStd(const std::string& text) {
 AdDisplay::AdDisplay(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
                      const state::DataLocation& location, state::DriveReport& report,
                      platform::MessageBoxes& boxes, platform::ProgramExit& exit, platform::BusyCursor& cursor,
-                     const catalog::FileLister& lister, ShownAdModel& model, AdStepping& stepping,
+                     const catalog::FileLister& lister, picture::ShownAdModel& model, AdStepping& stepping,
                      QObject* parent)
     : QObject(parent), window_(window), shown_(shown), catalog_(catalog), location_(location),
       report_(report), boxes_(boxes), exit_(exit), cursor_(cursor), lister_(lister), model_(model),
       stepping_(stepping) {
     connect(&window_, &ui::Form1::yearClicked, this, &AdDisplay::ShowYearAd);
     connect(&window_, &ui::Form1::yearKeyDown, this, &AdDisplay::yearKeyDown);
-    connect(&model_, &ShownAdModel::fullPictureFailed, this, &AdDisplay::fullPictureFailed);
+    connect(&model_, &picture::ShownAdModel::fullPictureFailed, this, &AdDisplay::fullPictureFailed);
 }
 
 void AdDisplay::yearKeyDown(int b, int keyCode) {

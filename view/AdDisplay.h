@@ -20,10 +20,13 @@ namespace ui {
 class Form1;
 }
 
+namespace picture {
+class ShownAdModel;
+}
+
 namespace view {
 
 class AdStepping;
-class ShownAdModel;
 
 // Shows the first ad of a year in every view, counts the year's ads and prepares the stepping controls;
 // handles the clicks and key presses on the year buttons.
@@ -33,7 +36,7 @@ public:
     AdDisplay(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
               const state::DataLocation& location, state::DriveReport& report, platform::MessageBoxes& boxes,
               platform::ProgramExit& exit, platform::BusyCursor& cursor, const catalog::FileLister& lister,
-              ShownAdModel& model, AdStepping& stepping, QObject* parent = nullptr);
+              picture::ShownAdModel& model, AdStepping& stepping, QObject* parent = nullptr);
 
     void ShowYearAd(int b);
     // The comma and full-stop keys step through the year's ads and leave the focus on the button; any
@@ -60,7 +63,7 @@ private:
     platform::ProgramExit& exit_;
     platform::BusyCursor& cursor_;
     const catalog::FileLister& lister_;
-    ShownAdModel& model_;
+    picture::ShownAdModel& model_;
     AdStepping& stepping_;
     int displayShowing_ = -1; // the model's showing that the last year display put on view
 };

@@ -16,9 +16,11 @@ namespace ui {
 class Form1;
 }
 
-namespace view {
-
+namespace picture {
 class ShownAdModel;
+}
+
+namespace view {
 
 // Steps through the ads of the shown year, forward and backward with wrap-around, skipping numbers whose
 // file does not load. The new ad appears in whichever view is on screen.
@@ -26,7 +28,7 @@ class AdStepping : public QObject {
     Q_OBJECT
 public:
     AdStepping(ui::Form1& window, state::ShownAd& shown, const state::CatalogState& catalog,
-               platform::BusyCursor& cursor, const catalog::FileLister& lister, ShownAdModel& model,
+               platform::BusyCursor& cursor, const catalog::FileLister& lister, picture::ShownAdModel& model,
                QObject* parent = nullptr);
 
     void ShowNextAd();
@@ -47,7 +49,7 @@ private:
     const state::CatalogState& catalog_;
     platform::BusyCursor& cursor_;
     const catalog::FileLister& lister_;
-    ShownAdModel& model_;
+    picture::ShownAdModel& model_;
     Direction lastDirection_ = Direction::Forward;
     int stepShowing_ = -1; // the model's showing that the last step put on view
 };

@@ -1,18 +1,18 @@
 #include "view/ShownAdViews.h"
 
+#include "picture/ShownAdModel.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
-#include "view/ShownAdModel.h"
 
 #include <QEvent>
 
 namespace view {
 
-ShownAdViews::ShownAdViews(ui::Form1& window, ShownAdModel& model, QObject* parent)
+ShownAdViews::ShownAdViews(ui::Form1& window, picture::ShownAdModel& model, QObject* parent)
     : QObject(parent), window_(window), model_(model) {
-    connect(&model_, &ShownAdModel::shown, this, &ShownAdViews::adShown);
-    connect(&model_, &ShownAdModel::fullPictureReady, this, &ShownAdViews::fullPictureReady);
+    connect(&model_, &picture::ShownAdModel::shown, this, &ShownAdViews::adShown);
+    connect(&model_, &picture::ShownAdModel::fullPictureReady, this, &ShownAdViews::fullPictureReady);
     window_.Image1->installEventFilter(this);
     window_.picDest->installEventFilter(this);
     model_.setNeededSize(stretchedViewNeed());

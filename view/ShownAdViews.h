@@ -7,9 +7,11 @@ namespace ui {
 class Form1;
 }
 
-namespace view {
-
+namespace picture {
 class ShownAdModel;
+}
+
+namespace view {
 
 // Keeps the controls showing the ad on show: the hidden full-size box takes the ad's full size at once and
 // its picture when decoded; the normal and wide views get a picture that covers their size; the zoomed
@@ -17,7 +19,7 @@ class ShownAdModel;
 class ShownAdViews : public QObject {
     Q_OBJECT
 public:
-    ShownAdViews(ui::Form1& window, ShownAdModel& model, QObject* parent = nullptr);
+    ShownAdViews(ui::Form1& window, picture::ShownAdModel& model, QObject* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,7 +31,7 @@ private:
     QSize stretchedViewNeed() const;
 
     ui::Form1& window_;
-    ShownAdModel& model_;
+    picture::ShownAdModel& model_;
 };
 
 } // namespace view

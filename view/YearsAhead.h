@@ -13,9 +13,11 @@ namespace ui {
 class Form1;
 }
 
-namespace view {
-
+namespace picture {
 class ShownAdModel;
+}
+
+namespace view {
 
 // The year a user is about to choose, decoded ahead: the year button that has the keyboard focus (after a
 // year is shown the focus moves on to the next one), and the enabled year button the pointer rests on.
@@ -29,7 +31,7 @@ public:
     static constexpr int HoverMilliseconds = 80;
 
     YearsAhead(ui::Form1& window, const state::CatalogState& catalog, const state::DataLocation& location,
-               ShownAdModel& model, QObject* parent = nullptr);
+               picture::ShownAdModel& model, QObject* parent = nullptr);
 
     // Reads ahead the first ads of the enabled years, from the year after the focused one round.
     void readCategoryAhead();
@@ -46,7 +48,7 @@ private:
     ui::Form1& window_;
     const state::CatalogState& catalog_;
     const state::DataLocation& location_;
-    ShownAdModel& model_;
+    picture::ShownAdModel& model_;
     QTimer hover_;
     int hovered_ = -1;
     bool windowShown_ = false;

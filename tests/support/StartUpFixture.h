@@ -24,7 +24,7 @@ public:
 
     platform::FakeServices& fake() { return *fake_; }
     // How the program decodes the ads it shows; set before the start.
-    view::AdDecoder decoder = view::decodeAdPicture;
+    picture::AdDecoder decoder = picture::decodeAdPicture;
 
     QString folder(const QString& relative) const;
 

@@ -1,4 +1,4 @@
-#include "view/AdPicture.h"
+#include "picture/AdPicture.h"
 
 #include "platform/files/PathResolver.h"
 
@@ -105,7 +105,7 @@ void AdPictureTest::colourModelsShowTheirColours() {
     QFETCH(QString, file);
     QFETCH(QColor, colour);
     QFETCH(QImage::Format, format);
-    const view::AdPicture ad = view::loadAdPicture(QStringLiteral(VANTOR_TEST_DATA "/") + file);
+    const picture::AdPicture ad = picture::loadAdPicture(QStringLiteral(VANTOR_TEST_DATA "/") + file);
     QVERIFY2(ad.ok(), qPrintable(ad.error));
     QCOMPARE(ad.picture.size(), QSize(32, 24));
     QCOMPARE(ad.fullSize, QSize(32, 24));
@@ -114,8 +114,8 @@ void AdPictureTest::colourModelsShowTheirColours() {
     const QColor shown = ad.picture.pixelColor(16, 12);
     QVERIFY2(near(shown, colour), qPrintable(shown.name() + QStringLiteral(" for ") + colour.name()));
 
-    const view::AdPicture eighth =
-        view::loadAdPicture(QStringLiteral(VANTOR_TEST_DATA "/") + file, QSize(4, 3));
+    const picture::AdPicture eighth =
+        picture::loadAdPicture(QStringLiteral(VANTOR_TEST_DATA "/") + file, QSize(4, 3));
     QCOMPARE(eighth.picture.size(), QSize(4, 3));
     QCOMPARE(eighth.fullSize, QSize(32, 24));
     QCOMPARE(eighth.picture.format(), format);
@@ -166,7 +166,7 @@ void AdPictureTest::damagedFilesAreRefused_data() {
 void AdPictureTest::damagedFilesAreRefused() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
-    const view::AdPicture ad = view::loadAdPicture(write(QStringLiteral("ad.jpg"), bytes));
+    const picture::AdPicture ad = picture::loadAdPicture(write(QStringLiteral("ad.jpg"), bytes));
     QVERIFY(!ad.ok());
     QVERIFY(ad.picture.isNull());
     QVERIFY2(ad.error.contains(reason), qPrintable(ad.error));
@@ -191,7 +191,7 @@ void AdPictureTest::harmlessOdditiesStillShow_data() {
 
 void AdPictureTest::harmlessOdditiesStillShow() {
     QFETCH(QByteArray, bytes);
-    const view::AdPicture ad = view::loadAdPicture(write(QStringLiteral("ad.jpg"), bytes));
+    const picture::AdPicture ad = picture::loadAdPicture(write(QStringLiteral("ad.jpg"), bytes));
     QVERIFY2(ad.ok(), qPrintable(ad.error));
     QCOMPARE(ad.picture.size(), QSize(40, 30));
     QVERIFY(near(ad.picture.pixelColor(20, 16), Blue));
@@ -213,7 +213,7 @@ void AdPictureTest::reducedDecodingKeepsTheView_data() {
 void AdPictureTest::reducedDecodingKeepsTheView() {
     QFETCH(QSize, atLeast);
     QFETCH(QSize, decoded);
-    const view::AdPicture ad = view::decodeAdPicture(jpeg(400, 300), atLeast);
+    const picture::AdPicture ad = picture::decodeAdPicture(jpeg(400, 300), atLeast);
     QVERIFY2(ad.ok(), qPrintable(ad.error));
     QCOMPARE(ad.picture.size(), decoded);
     QCOMPARE(ad.fullSize, QSize(400, 300));
@@ -227,12 +227,12 @@ void AdPictureTest::pathTextsAreResolved() {
     platform::DriveTable drives;
     drives.set('E', dir->path());
     const platform::PathResolver paths(drives);
-    QVERIFY(view::loadAdPictureText(paths, QStringLiteral("E:\\ads\\63kxpe00.jpg")).ok());
-    QCOMPARE(
-        view::loadAdPictureText(paths, QStringLiteral("E:\\ads\\63kxpe00.jpg"), QSize(5, 4)).picture.size(),
-        QSize(5, 4));
-    QVERIFY(!view::loadAdPictureText(paths, QStringLiteral("E:\\ads\\63kxpe01.jpg")).ok());
-    QVERIFY(!view::loadAdPictureText(paths, QStringLiteral("F:\\ads\\63kxpe00.jpg")).ok());
+    QVERIFY(picture::loadAdPictureText(paths, QStringLiteral("E:\\ads\\63kxpe00.jpg")).ok());
+    QCOMPARE(picture::loadAdPictureText(paths, QStringLiteral("E:\\ads\\63kxpe00.jpg"), QSize(5, 4))
+                 .picture.size(),
+             QSize(5, 4));
+    QVERIFY(!picture::loadAdPictureText(paths, QStringLiteral("E:\\ads\\63kxpe01.jpg")).ok());
+    QVERIFY(!picture::loadAdPictureText(paths, QStringLiteral("F:\\ads\\63kxpe00.jpg")).ok());
 }
 
 QTEST_MAIN(AdPictureTest)

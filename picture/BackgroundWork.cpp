@@ -1,8 +1,8 @@
-#include "view/BackgroundWork.h"
+#include "picture/BackgroundWork.h"
 
 #include "platform/ThreadPriority.h"
 
-namespace view {
+namespace picture {
 
 void Task::run() {
     std::unique_lock lock(mutex_);
@@ -80,4 +80,4 @@ void Worker::loop(Urgency urgency) {
     }
 }
 
-} // namespace view
+} // namespace picture

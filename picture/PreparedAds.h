@@ -1,9 +1,9 @@
 #pragma once
 
+#include "picture/AdDecoder.h"
+#include "picture/AdPicture.h"
+#include "picture/BackgroundWork.h"
 #include "platform/files/Files.h"
-#include "view/AdDecoder.h"
-#include "view/AdPicture.h"
-#include "view/BackgroundWork.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -13,7 +13,7 @@
 #include <mutex>
 #include <vector>
 
-namespace view {
+namespace picture {
 
 // What reading and decoding one ad file gave.
 struct DecodedAd {
@@ -86,4 +86,4 @@ private:
     std::vector<std::shared_ptr<AdDecode>> decodes_; // most recently used last
 };
 
-} // namespace view
+} // namespace picture

@@ -1,8 +1,8 @@
-#include "view/PreparedAds.h"
+#include "picture/PreparedAds.h"
 
 #include <algorithm>
 
-namespace view {
+namespace picture {
 
 AdDecode::AdDecode(const platform::Files& files, const AdDecoder& decoder, QString path, QSize atLeast)
     : path_(std::move(path)), atLeast_(atLeast), task_([this, &files, &decoder] {
@@ -119,4 +119,4 @@ qint64 PreparedAds::bytesHeld() const {
     return heldLocked();
 }
 
-} // namespace view
+} // namespace picture

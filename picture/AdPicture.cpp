@@ -1,4 +1,4 @@
-#include "view/AdPicture.h"
+#include "picture/AdPicture.h"
 
 #include "platform/files/PathResolver.h"
 #include "platform/files/RegularFile.h"
@@ -14,7 +14,7 @@
 
 #include <jerror.h>
 
-namespace view {
+namespace picture {
 
 namespace {
 
@@ -257,4 +257,4 @@ AdPicture loadAdPictureText(const platform::PathResolver& paths, const QString& 
     return loadAdPicture(*native, atLeast);
 }
 
-} // namespace view
+} // namespace picture

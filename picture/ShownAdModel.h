@@ -1,7 +1,7 @@
 #pragma once
 
-#include "view/BackgroundWork.h"
-#include "view/PreparedAds.h"
+#include "picture/BackgroundWork.h"
+#include "picture/PreparedAds.h"
 
 #include <QImage>
 #include <QObject>
@@ -20,7 +20,7 @@ class BusyCursor;
 class Files;
 } // namespace platform
 
-namespace view {
+namespace picture {
 
 // The ad on show, held once for every view: its path, its full-resolution picture and, for the normal and
 // wide views, a picture decoded at a reduced scale that still covers the view. A large scan is shown at
@@ -121,4 +121,4 @@ private:
                                Lane(Worker::Urgency::Ahead)};
 };
 
-} // namespace view
+} // namespace picture

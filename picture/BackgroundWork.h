@@ -8,7 +8,7 @@
 #include <mutex>
 #include <thread>
 
-namespace view {
+namespace picture {
 
 // A piece of work that runs exactly once: on a worker when its turn comes, or right away on the thread
 // that needs its result first. Whoever comes second waits for that one run, never for other work.
@@ -66,4 +66,4 @@ private:
     std::thread thread_;
 };
 
-} // namespace view
+} // namespace picture

@@ -1,4 +1,4 @@
-#include "view/ShownAdModel.h"
+#include "picture/ShownAdModel.h"
 
 #include "platform/desktop/BusyCursor.h"
 
@@ -6,7 +6,7 @@
 
 #include <thread>
 
-namespace view {
+namespace picture {
 
 // The full picture of one ad, decoded from the bytes already read for its reduced picture.
 struct ShownAdModel::FullDecode {
@@ -169,4 +169,4 @@ void ShownAdModel::dropPrepared() {
     prepared_.keepOnly(path());
 }
 
-} // namespace view
+} // namespace picture

@@ -9,7 +9,7 @@ namespace platform {
 class PathResolver;
 }
 
-namespace view {
+namespace picture {
 
 // The largest scan the viewer accepts: a 10,000 x 14,000 page at 4 bytes a pixel fits with room to spare,
 // a file that declares a picture of several gigabytes is refused before anything is allocated for it.
@@ -47,4 +47,4 @@ AdPicture loadAdPicture(const QString& nativePath, QSize atLeast = QSize());
 AdPicture loadAdPictureText(const platform::PathResolver& paths, const QString& pathText,
                             QSize atLeast = QSize());
 
-} // namespace view
+} // namespace picture

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "view/AdPicture.h"
+#include "picture/AdPicture.h"
 
 #include <functional>
 
-namespace view {
+namespace picture {
 
 // Turns an ad file's bytes into its picture for a view needing one at least atLeast large (an invalid
 // size: the full picture); decodeAdPicture wherever the program decodes an ad. Called from several threads.
 using AdDecoder = std::function<AdPicture(QByteArrayView jpeg, QSize atLeast)>;
 
-} // namespace view
+} // namespace picture
