@@ -2,11 +2,11 @@
 
 #include "catalog/AdNaming.h"
 #include "catalog/FileLister.h"
-#include "platform/AppFolders.h"
-#include "platform/DiscImages.h"
-#include "platform/DriveSource.h"
-#include "platform/PathResolver.h"
-#include "state/DriveReport.h"
+#include "platform/desktop/AppFolders.h"
+#include "platform/files/DiscImages.h"
+#include "platform/files/DriveSource.h"
+#include "platform/files/PathResolver.h"
+#include "state/DriveErrorReporter.h"
 
 #include <algorithm>
 #include <set>

@@ -1,8 +1,8 @@
 #include "app/MainWindowClosing.h"
 
-#include "platform/ProgramExit.h"
-#include "platform/SettingsStore.h"
-#include "platform/TaskBar.h"
+#include "platform/desktop/ProgramExit.h"
+#include "platform/desktop/SettingsStore.h"
+#include "platform/desktop/TaskBar.h"
 #include "state/ProgramState.h"
 #include "ui/Units.h"
 

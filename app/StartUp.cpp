@@ -4,14 +4,14 @@
 #include "app/FrameFitting.h"
 #include "app/WindowGeometry.h"
 #include "app/WindowPlacement.h"
-#include "platform/AppFolders.h"
-#include "platform/BusyCursor.h"
-#include "platform/InstanceGuard.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramExit.h"
-#include "platform/Screen.h"
-#include "platform/SettingsStore.h"
-#include "state/DriveReport.h"
+#include "platform/desktop/AppFolders.h"
+#include "platform/desktop/BusyCursor.h"
+#include "platform/desktop/InstanceGuard.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/desktop/ProgramExit.h"
+#include "platform/desktop/Screen.h"
+#include "platform/desktop/SettingsStore.h"
+#include "state/DriveErrorReporter.h"
 #include "state/ProgramState.h"
 #include "state/ScreenSize.h"
 #include "ui/AdViewControls.h"
@@ -22,9 +22,7 @@
 
 #include <QAction>
 #include <QDebug>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -46,8 +44,9 @@ StartUp::StartUp(ui::Form2& splash, QWidget& mainWindow, const ui::AdViewControl
 
 void StartUp::begin() {
     cursor_.setBusy();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        splash_.centreOn(screen->geometry());
+    const QList<QRect> screens = screen_.screenGeometries();
+    if (!screens.isEmpty())
+        splash_.centreOn(screens.front());
     splash_.show();
 }
 

@@ -1,6 +1,6 @@
 #include "app/StatusClock.h"
 
-#include "platform/Clock.h"
+#include "platform/desktop/Clock.h"
 #include "ui/SSPanel.h"
 #include "ui/StatusStrip.h"
 

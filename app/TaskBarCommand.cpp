@@ -1,8 +1,8 @@
 #include "app/TaskBarCommand.h"
 
 #include "app/WindowGeometry.h"
-#include "platform/Screen.h"
-#include "platform/TaskBar.h"
+#include "platform/desktop/Screen.h"
+#include "platform/desktop/TaskBar.h"
 #include "state/ProgramState.h"
 #include "ui/MainMenus.h"
 

@@ -1,7 +1,7 @@
 // libFuzzer entry point for the disc-image reader: any bytes as an image file are listed, looked up and
 // read as far as they make sense, in bounded time and memory, without touching memory they do not own.
 
-#include "platform/DiscImage.h"
+#include "platform/files/DiscImage.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,27 +2,28 @@
 
 #include "output/FailureReport.h"
 #include "output/PrintAd.h"
-#include "platform/Clipboard.h"
-#include "platform/MessageBoxes.h"
+#include "picture/ShownAdModel.h"
+#include "platform/desktop/Clipboard.h"
+#include "platform/desktop/MessageBoxes.h"
+#include "platform/desktop/Screen.h"
 #include "state/ProgramState.h"
 #include "ui/AdViewControls.h"
 #include "ui/CommonDialog.h"
 #include "ui/ImageBox.h"
 #include "ui/MainMenus.h"
 #include "ui/PictureBox.h"
-#include "view/ShownAdModel.h"
 
 #include <QCursor>
 #include <QMenu>
-#include <QScreen>
 
 namespace output {
 
 AdOutput::AdOutput(const ui::AdViewControls& view, const ui::MainMenus& menus, ui::CommonDialog& dialog,
-                   state::OutputState& output, view::ShownAdModel& model, platform::Printer& printer,
-                   platform::Clipboard& clipboard, platform::MessageBoxes& boxes, QObject* parent)
+                   state::OutputState& output, picture::ShownAdModel& model, platform::Printer& printer,
+                   const platform::Screen& screen, platform::Clipboard& clipboard,
+                   platform::MessageBoxes& boxes, QObject* parent)
     : QObject(parent), view_(view), menus_(menus), dialog_(dialog), output_(output), model_(model),
-      printer_(printer), clipboard_(clipboard), boxes_(boxes) {}
+      printer_(printer), screen_(screen), clipboard_(clipboard), boxes_(boxes) {}
 
 void AdOutput::normalViewReleased(Qt::MouseButton button) {
     if (model_.hasAd() && button == Qt::RightButton)
@@ -57,10 +58,8 @@ void AdOutput::printAd(const QString& questionTitle) {
                      platform::MessageButtons::YesNo, platform::MessageIcon::Question});
     if (output_.PrintReply != platform::Reply::Yes)
         return;
-    // The screen the main window is on, as every control of it is.
-    const QScreen* screen = view_.Image1->screen();
     const platform::PrintStatus printed =
-        PrintAd(picture(), screen ? screen->logicalDotsPerInchX() : 96.0, printer_);
+        PrintAd(picture(), screen_.logicalDpiAt(view_.Image1->window()->geometry().center()), printer_);
     if (!printed.ok) {
         reportOutputFailure(boxes_, QStringLiteral("The ad was not printed."), printed.error);
         return;

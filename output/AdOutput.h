@@ -7,6 +7,7 @@ namespace platform {
 class Clipboard;
 class MessageBoxes;
 class Printer;
+class Screen;
 } // namespace platform
 namespace state {
 struct OutputState;
@@ -16,7 +17,7 @@ struct AdViewControls;
 class CommonDialog;
 struct MainMenus;
 } // namespace ui
-namespace view {
+namespace picture {
 class ShownAdModel;
 }
 
@@ -28,8 +29,9 @@ class AdOutput : public QObject {
     Q_OBJECT
 public:
     AdOutput(const ui::AdViewControls& view, const ui::MainMenus& menus, ui::CommonDialog& dialog,
-             state::OutputState& output, view::ShownAdModel& model, platform::Printer& printer,
-             platform::Clipboard& clipboard, platform::MessageBoxes& boxes, QObject* parent = nullptr);
+             state::OutputState& output, picture::ShownAdModel& model, platform::Printer& printer,
+             const platform::Screen& screen, platform::Clipboard& clipboard, platform::MessageBoxes& boxes,
+             QObject* parent = nullptr);
 
     // "Print Ad" in the File menu.
     void printCommand();
@@ -53,8 +55,9 @@ private:
     const ui::MainMenus& menus_;
     ui::CommonDialog& dialog_;
     state::OutputState& output_;
-    view::ShownAdModel& model_;
+    picture::ShownAdModel& model_;
     platform::Printer& printer_;
+    const platform::Screen& screen_;
     platform::Clipboard& clipboard_;
     platform::MessageBoxes& boxes_;
 };

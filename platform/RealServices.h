@@ -1,10 +1,22 @@
 #pragma once
 
-#include "platform/DiskFileLister.h"
-#include "platform/DiskFiles.h"
-#include "platform/Mounts.h"
-#include "platform/QtMessageBoxes.h"
 #include "platform/Services.h"
+#include "platform/desktop/ApplicationBusyCursor.h"
+#include "platform/desktop/DesktopShell.h"
+#include "platform/desktop/DesktopTaskBar.h"
+#include "platform/desktop/ImmediateProgramExit.h"
+#include "platform/desktop/IniSettingsStore.h"
+#include "platform/desktop/LockFileInstanceGuard.h"
+#include "platform/desktop/QtMessageBoxes.h"
+#include "platform/desktop/SystemAppFolders.h"
+#include "platform/desktop/SystemClipboard.h"
+#include "platform/desktop/SystemClock.h"
+#include "platform/desktop/SystemPrinter.h"
+#include "platform/desktop/SystemScreen.h"
+#include "platform/desktop/UnixSignalSessionEnd.h"
+#include "platform/files/DiskFileLister.h"
+#include "platform/files/DiskFiles.h"
+#include "platform/files/ProcSelfMounts.h"
 
 #include <optional>
 

@@ -4,21 +4,21 @@
 #include "app/StartUp.h"
 #include "app/StatusClock.h"
 #include "app/TaskBarCommand.h"
-#include "docs/AboutWindow.h"
-#include "docs/DocumentWindow.h"
-#include "docs/HelpMenu.h"
-#include "docs/ResolutionCheck.h"
-#include "docs/WebLinks.h"
-#include "install/AdCopy.h"
-#include "install/AdRemoval.h"
+#include "documents/AboutWindow.h"
+#include "documents/DocumentWindow.h"
+#include "documents/HelpMenu.h"
+#include "documents/ResolutionCheck.h"
+#include "documents/WebLinks.h"
+#include "localcopy/AdCopy.h"
+#include "localcopy/AdRemoval.h"
 #include "output/AdOutput.h"
-#include "view/AdDecoder.h"
+#include "picture/AdDecoder.h"
+#include "picture/ShownAdModel.h"
 #include "view/AdDisplay.h"
 #include "view/AdStepping.h"
-#include "view/ShownAdModel.h"
+#include "view/CategoryOptions.h"
 #include "view/ShownAdViews.h"
 #include "view/ViewLayout.h"
-#include "view/YearSelection.h"
 #include "view/YearsAhead.h"
 #include "view/ZoomHandling.h"
 #include "view/ZoomScrolling.h"
@@ -42,11 +42,11 @@ namespace program {
 // the order they are built: each one only refers to those above it.
 struct Behaviours {
     Behaviours(platform::Services& services, state::ProgramState& state, ui::Form1& window, ui::Form2& splash,
-               QStringList arguments, view::AdDecoder decoder);
+               QStringList arguments, picture::AdDecoder decoder);
 
     app::StartUp startUp;
-    view::YearSelection years;
-    view::ShownAdModel shownAd;
+    view::CategoryOptions categories;
+    picture::ShownAdModel shownAd;
     view::ShownAdViews shownAdViews;
     view::AdStepping stepping;
     view::AdDisplay display;
@@ -55,16 +55,16 @@ struct Behaviours {
     view::ZoomScrolling zoomScrolling;
     view::ZoomHandling zoomHandling;
     output::AdOutput adOutput;
-    docs::DocumentWindow documents;
+    documents::DocumentWindow documents;
     app::StatusClock clock;
     app::TaskBarCommand taskBar;
     app::MainWindowClosing closing;
-    docs::ResolutionCheck resolution;
-    docs::WebLinks links;
-    docs::HelpMenu help;
-    docs::AboutWindow about;
-    install::AdCopy copy;
-    install::AdRemoval removal;
+    documents::ResolutionCheck resolution;
+    documents::WebLinks links;
+    documents::HelpMenu help;
+    documents::AboutWindow about;
+    localcopy::AdCopy copy;
+    localcopy::AdRemoval removal;
 };
 
 } // namespace program

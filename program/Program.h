@@ -1,7 +1,7 @@
 #pragma once
 
+#include "picture/AdDecoder.h"
 #include "state/ProgramState.h"
-#include "view/AdDecoder.h"
 
 #include <QObject>
 #include <QStringList>
@@ -16,7 +16,7 @@ namespace ui {
 class Form1;
 class Form2;
 } // namespace ui
-namespace view {
+namespace picture {
 class ShownAdModel;
 }
 
@@ -33,7 +33,7 @@ class Program : public QObject {
     Q_OBJECT
 public:
     Program(platform::Services& services, QStringList arguments,
-            view::AdDecoder decoder = view::decodeAdPicture);
+            picture::AdDecoder decoder = picture::decodeAdPicture);
     ~Program() override;
 
     void start();
@@ -41,7 +41,7 @@ public:
     state::ProgramState& state() { return state_; }
     ui::Form1& mainWindow() { return *mainWindow_; }
     ui::Form2& splash() { return *splash_; }
-    view::ShownAdModel& shownAd();
+    picture::ShownAdModel& shownAd();
     app::StartUp& startUp();
 
 private:

@@ -1,6 +1,6 @@
 #include "program/Program.h"
 
-#include "platform/SessionEnd.h"
+#include "platform/desktop/SessionEnd.h"
 #include "program/Behaviours.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
@@ -31,16 +31,16 @@ void Program::wire(ui::Form1& w, ui::Form2& splash, platform::SessionEnd& sessio
     connect(&w, &ui::Form1::closing, &b.closing, &app::MainWindowClosing::closing);
 
     // Categories
-    connect(&w, &ui::Form1::categoryClicked, &b.years, &view::YearSelection::categoryClicked);
-    connect(&b.years, &view::YearSelection::categoryChosen, &b.display, &view::AdDisplay::ShowYearAd);
-    connect(&b.years, &view::YearSelection::categoryChosen, &b.yearsAhead,
+    connect(&w, &ui::Form1::categoryClicked, &b.categories, &view::CategoryOptions::categoryClicked);
+    connect(&b.categories, &view::CategoryOptions::categoryChosen, &b.display, &view::AdDisplay::ShowYearAd);
+    connect(&b.categories, &view::CategoryOptions::categoryChosen, &b.yearsAhead,
             &view::YearsAhead::readCategoryAhead);
 
     // Years and the ad on show
     connect(&w, &ui::Form1::yearClicked, &b.display, &view::AdDisplay::ShowYearAd);
     connect(&w, &ui::Form1::yearKeyDown, &b.display, &view::AdDisplay::yearKeyDown);
-    connect(&b.shownAd, &view::ShownAdModel::shown, &b.shownAdViews, &view::ShownAdViews::adShown);
-    connect(&b.shownAd, &view::ShownAdModel::fullPictureReady, &b.shownAdViews,
+    connect(&b.shownAd, &picture::ShownAdModel::shown, &b.shownAdViews, &view::ShownAdViews::adShown);
+    connect(&b.shownAd, &picture::ShownAdModel::fullPictureReady, &b.shownAdViews,
             &view::ShownAdViews::fullPictureReady);
     w.Image1->installEventFilter(&b.shownAdViews);
     w.picDest->installEventFilter(&b.shownAdViews);
@@ -51,9 +51,9 @@ void Program::wire(ui::Form1& w, ui::Form2& splash, platform::SessionEnd& sessio
     // Stepping through a year
     connect(w.SpinButton1, &ui::SpinButton::spinDown, &b.stepping, &view::AdStepping::ShowPreviousAd);
     connect(w.SpinButton1, &ui::SpinButton::spinUp, &b.stepping, &view::AdStepping::ShowNextAd);
-    connect(&b.shownAd, &view::ShownAdModel::fullPictureFailed, &b.stepping,
+    connect(&b.shownAd, &picture::ShownAdModel::fullPictureFailed, &b.stepping,
             &view::AdStepping::fullPictureFailed);
-    connect(&b.shownAd, &view::ShownAdModel::fullPictureFailed, &b.display,
+    connect(&b.shownAd, &picture::ShownAdModel::fullPictureFailed, &b.display,
             &view::AdDisplay::fullPictureFailed);
 
     // The three views
@@ -80,28 +80,28 @@ void Program::wire(ui::Form1& w, ui::Form2& splash, platform::SessionEnd& sessio
     connect(w.picDest, &ui::PictureBox::contextMenuKey, &b.adOutput, &output::AdOutput::zoomedViewMenuKey);
 
     // Copying the ads to the hard disk
-    connect(w.mnuCopy, &QAction::triggered, &b.copy, &install::AdCopy::copyCommand);
+    connect(w.mnuCopy, &QAction::triggered, &b.copy, &localcopy::AdCopy::copyCommand);
     connect(w.cmdCancel, &ui::SSCommand::clicked, w.pnlProgress, &QWidget::hide);
-    connect(w.cmdCopy, &ui::SSCommand::clicked, &b.copy, &install::AdCopy::copyAds);
-    connect(&sessionEnd, &platform::SessionEnd::endRequested, &b.copy, &install::AdCopy::sessionEnds);
+    connect(w.cmdCopy, &ui::SSCommand::clicked, &b.copy, &localcopy::AdCopy::copyAds);
+    connect(&sessionEnd, &platform::SessionEnd::endRequested, &b.copy, &localcopy::AdCopy::sessionEnds);
 
     // Removing the copy
-    connect(w.mnuRemove, &QAction::triggered, &b.removal, &install::AdRemoval::removeCommand);
+    connect(w.mnuRemove, &QAction::triggered, &b.removal, &localcopy::AdRemoval::removeCommand);
 
     // The documents
-    connect(w.mnuList, &QAction::triggered, &b.documents, &docs::DocumentWindow::openAdsList);
-    connect(w.mnuNotice, &QAction::triggered, &b.documents, &docs::DocumentWindow::openNotice);
-    connect(w.mnuRegister, &QAction::triggered, &b.documents, &docs::DocumentWindow::openRegisterForm);
+    connect(w.mnuList, &QAction::triggered, &b.documents, &documents::DocumentWindow::openAdsList);
+    connect(w.mnuNotice, &QAction::triggered, &b.documents, &documents::DocumentWindow::openNotice);
+    connect(w.mnuRegister, &QAction::triggered, &b.documents, &documents::DocumentWindow::openRegisterForm);
 
     // About, help and the web links
-    connect(w.mnuContents, &QAction::triggered, &b.help, &docs::HelpMenu::showContents);
-    connect(w.mnuKestrelSoftware, &QAction::triggered, &b.help, &docs::HelpMenu::openHomePage);
-    connect(w.mnuRegisterOL, &QAction::triggered, &b.help, &docs::HelpMenu::openRegistration);
-    connect(w.mnuAbout, &QAction::triggered, &b.about, &docs::AboutWindow::show);
+    connect(w.mnuContents, &QAction::triggered, &b.help, &documents::HelpMenu::showContents);
+    connect(w.mnuKestrelSoftware, &QAction::triggered, &b.help, &documents::HelpMenu::openHomePage);
+    connect(w.mnuRegisterOL, &QAction::triggered, &b.help, &documents::HelpMenu::openRegistration);
+    connect(w.mnuAbout, &QAction::triggered, &b.about, &documents::AboutWindow::show);
     w.installEventFilter(&b.about); // the focus goes on to About while it is open
 
     // The screen resolution
-    connect(w.mnuResolution, &QAction::triggered, &b.resolution, &docs::ResolutionCheck::check);
+    connect(w.mnuResolution, &QAction::triggered, &b.resolution, &documents::ResolutionCheck::check);
 }
 
 } // namespace program

@@ -1,5 +1,5 @@
 #include "platform/RealServices.h"
-#include "platform/SessionPlatform.h"
+#include "platform/desktop/SessionPlatform.h"
 #include "program/Program.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ui/CommonDialog.h"
 
-#include "platform/Printer.h"
+#include "platform/desktop/Printer.h"
 #include "ui/HelpWindow.h"
 
 #include <QWidget>

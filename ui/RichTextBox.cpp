@@ -26,6 +26,8 @@ rtf::RtfLoadResult readWhilePainting(const QByteArray& rtf) {
 
 } // namespace
 
+namespace ui {
+
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
@@ -58,3 +60,5 @@ void RichTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QTextEdit::mouseDoubleClickEvent(event);
     emit doubleClicked();
 }
+
+} // namespace ui

@@ -4,6 +4,8 @@
 
 #include <QTextEdit>
 
+namespace ui {
+
 // The read-only rich-text box of the document window: it shows an RTF document the window has read. Nothing
 // typed into it could ever be saved, so it accepts no typing at all.
 class RichTextBox : public QTextEdit {
@@ -30,3 +32,5 @@ private:
 
     QString fileName_;
 };
+
+} // namespace ui

@@ -2,10 +2,9 @@
 
 #include <QDialog>
 
-class RichTextBox;
-
 namespace ui {
 
+class RichTextBox;
 class SSCommand;
 
 // The document window as designed: a fixed-size tool window with the document, an OK button and a print

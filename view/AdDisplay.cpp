@@ -3,8 +3,9 @@
 #include "catalog/AdCount.h"
 #include "catalog/AdNaming.h"
 #include "catalog/Categories.h"
-#include "platform/BusyCursor.h"
-#include "state/DriveReport.h"
+#include "picture/ShownAdModel.h"
+#include "platform/desktop/BusyCursor.h"
+#include "state/DriveErrorReporter.h"
 #include "ui/AdViewControls.h"
 #include "ui/ImageBox.h"
 #include "ui/KeyCodes.h"
@@ -14,8 +15,7 @@
 #include "ui/SpinButton.h"
 #include "ui/WindowDisabledGuard.h"
 #include "view/AdStepping.h"
-#include "view/AdViews.h"
-#include "view/ShownAdModel.h"
+#include "view/ScrollMaxima.h"
 #include "view/ViewGeometry.h"
 #include "view/YearFocus.h"
 
@@ -34,8 +34,8 @@ QString fromStd(const std::string& text) {
 AdDisplay::AdDisplay(QWidget& window, ui::LeftPanel& left, ui::AdViewControls& view, state::ShownAd& shown,
                      const state::CatalogState& catalog, const state::DataLocation& location,
                      state::DriveReport& report, platform::MessageBoxes& boxes, platform::ProgramExit& exit,
-                     platform::BusyCursor& cursor, const catalog::FileLister& lister, ShownAdModel& model,
-                     AdStepping& stepping, QObject* parent)
+                     platform::BusyCursor& cursor, const catalog::FileLister& lister,
+                     picture::ShownAdModel& model, AdStepping& stepping, QObject* parent)
     : QObject(parent), window_(window), left_(left), view_(view), shown_(shown), catalog_(catalog),
       location_(location), report_(report), boxes_(boxes), exit_(exit), cursor_(cursor), lister_(lister),
       model_(model), stepping_(stepping) {}

@@ -23,10 +23,13 @@ struct AdViewControls;
 struct LeftPanel;
 } // namespace ui
 
+namespace picture {
+class ShownAdModel;
+}
+
 namespace view {
 
 class AdStepping;
-class ShownAdModel;
 
 // Shows the first ad of a year in every view, counts the year's ads and prepares the stepping controls;
 // handles the clicks and key presses on the year buttons.
@@ -37,7 +40,7 @@ public:
     AdDisplay(QWidget& window, ui::LeftPanel& left, ui::AdViewControls& view, state::ShownAd& shown,
               const state::CatalogState& catalog, const state::DataLocation& location,
               state::DriveReport& report, platform::MessageBoxes& boxes, platform::ProgramExit& exit,
-              platform::BusyCursor& cursor, const catalog::FileLister& lister, ShownAdModel& model,
+              platform::BusyCursor& cursor, const catalog::FileLister& lister, picture::ShownAdModel& model,
               AdStepping& stepping, QObject* parent = nullptr);
 
     void ShowYearAd(int b);
@@ -67,7 +70,7 @@ private:
     platform::ProgramExit& exit_;
     platform::BusyCursor& cursor_;
     const catalog::FileLister& lister_;
-    ShownAdModel& model_;
+    picture::ShownAdModel& model_;
     AdStepping& stepping_;
     int displayShowing_ = -1; // the model's showing that the last year display put on view
 };

@@ -3,16 +3,16 @@
 #include "catalog/AdNaming.h"
 #include "catalog/FolderFiles.h"
 #include "catalog/Stepping.h"
-#include "platform/BusyCursor.h"
-#include "platform/PathResolver.h"
+#include "picture/ShownAdModel.h"
+#include "platform/desktop/BusyCursor.h"
+#include "platform/files/PathResolver.h"
 #include "state/ProgramState.h"
 #include "ui/AdViewControls.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"
 #include "ui/SpinButton.h"
-#include "view/AdViews.h"
-#include "view/ShownAdModel.h"
+#include "view/ScrollMaxima.h"
 #include "view/YearFocus.h"
 
 #include <QLineEdit>
@@ -51,7 +51,7 @@ QString adPath(const std::string& base, int adNumber) {
 
 AdStepping::AdStepping(const ui::LeftPanel& left, ui::AdViewControls& view, state::ShownAd& shown,
                        const state::CatalogState& catalog, platform::BusyCursor& cursor,
-                       const catalog::FileLister& lister, ShownAdModel& model, QObject* parent)
+                       const catalog::FileLister& lister, picture::ShownAdModel& model, QObject* parent)
     : QObject(parent), left_(left), view_(view), shown_(shown), catalog_(catalog), cursor_(cursor),
       lister_(lister), model_(model) {}
 
@@ -126,7 +126,7 @@ void AdStepping::prepareNeighbours() {
     // Searches `depth` ads deep, stopping where it started. Decodes for the stretched views are small, and
     // a key held down steps faster than one decode follows another after each step: the way the user is
     // going gets two, so that the decoding ahead keeps a lead.
-    auto search = [=](auto searchAds, int depth) -> ShownAdModel::AheadSearch {
+    auto search = [=](auto searchAds, int depth) -> picture::ShownAdModel::AheadSearch {
         return [=](const std::function<bool(const QString&)>& decoded) {
             int from = adNumber;
             for (int i = 0; i < depth; ++i) {
@@ -140,13 +140,13 @@ void AdStepping::prepareNeighbours() {
         };
     };
     const int lead = model_.neededSize().isValid() ? 2 : 1;
-    const ShownAdModel::AheadSearch forward =
+    const picture::ShownAdModel::AheadSearch forward =
         search(catalog::searchNextAd, lastDirection_ == Direction::Forward ? lead : 1);
-    const ShownAdModel::AheadSearch backward =
+    const picture::ShownAdModel::AheadSearch backward =
         search(catalog::searchPreviousAd, lastDirection_ == Direction::Backward ? lead : 1);
-    model_.prepareAhead(ShownAdModel::Ahead::Neighbours, lastDirection_ == Direction::Forward
-                                                             ? std::vector{forward, backward}
-                                                             : std::vector{backward, forward});
+    model_.prepareAhead(picture::ShownAdModel::Ahead::Neighbours, lastDirection_ == Direction::Forward
+                                                                      ? std::vector{forward, backward}
+                                                                      : std::vector{backward, forward});
 }
 
 } // namespace view

@@ -17,9 +17,11 @@ struct AdViewControls;
 struct LeftPanel;
 } // namespace ui
 
-namespace view {
-
+namespace picture {
 class ShownAdModel;
+}
+
+namespace view {
 
 // Steps through the ads of the shown year, forward and backward with wrap-around, skipping numbers whose
 // file does not load. The new ad appears in whichever view is on screen.
@@ -28,7 +30,7 @@ class AdStepping : public QObject {
 public:
     AdStepping(const ui::LeftPanel& left, ui::AdViewControls& view, state::ShownAd& shown,
                const state::CatalogState& catalog, platform::BusyCursor& cursor,
-               const catalog::FileLister& lister, ShownAdModel& model, QObject* parent = nullptr);
+               const catalog::FileLister& lister, picture::ShownAdModel& model, QObject* parent = nullptr);
 
     void ShowNextAd();
     void ShowPreviousAd();
@@ -49,7 +51,7 @@ private:
     const state::CatalogState& catalog_;
     platform::BusyCursor& cursor_;
     const catalog::FileLister& lister_;
-    ShownAdModel& model_;
+    picture::ShownAdModel& model_;
     Direction lastDirection_ = Direction::Forward;
     int stepShowing_ = -1; // the model's showing that the last step put on view
 };

@@ -1,15 +1,15 @@
 #include "view/ShownAdViews.h"
 
+#include "picture/ShownAdModel.h"
 #include "ui/AdViewControls.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
-#include "view/ShownAdModel.h"
 
 #include <QEvent>
 
 namespace view {
 
-ShownAdViews::ShownAdViews(ui::AdViewControls& view, ShownAdModel& model, QObject* parent)
+ShownAdViews::ShownAdViews(ui::AdViewControls& view, picture::ShownAdModel& model, QObject* parent)
     : QObject(parent), view_(view), model_(model) {
     model_.setNeededSize(stretchedViewNeed());
 }

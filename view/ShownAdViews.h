@@ -7,9 +7,11 @@ namespace ui {
 struct AdViewControls;
 }
 
-namespace view {
-
+namespace picture {
 class ShownAdModel;
+}
+
+namespace view {
 
 // Keeps the controls showing the ad on show: the hidden full-size box takes the ad's full size at once and
 // its picture when decoded; the normal and wide views get a picture that covers their size; the zoomed
@@ -17,7 +19,7 @@ class ShownAdModel;
 class ShownAdViews : public QObject {
     Q_OBJECT
 public:
-    ShownAdViews(ui::AdViewControls& view, ShownAdModel& model, QObject* parent = nullptr);
+    ShownAdViews(ui::AdViewControls& view, picture::ShownAdModel& model, QObject* parent = nullptr);
 
     void adShown();
     void fullPictureReady();
@@ -31,7 +33,7 @@ private:
     QSize stretchedViewNeed() const;
 
     ui::AdViewControls& view_;
-    ShownAdModel& model_;
+    picture::ShownAdModel& model_;
 };
 
 } // namespace view

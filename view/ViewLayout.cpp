@@ -8,9 +8,9 @@
 #include "ui/SSPanel.h"
 #include "ui/ScrollBar.h"
 #include "ui/SpinButton.h"
+#include "view/CategoryOptions.h"
 #include "view/ViewGeometry.h"
 #include "view/YearFocus.h"
-#include "view/YearSelection.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -18,8 +18,9 @@
 namespace view {
 
 ViewLayout::ViewLayout(ui::Form1& window, state::ViewState& view, const state::CatalogState& catalog,
-                       const state::ShownAd& shown, YearSelection& years, QObject* parent)
-    : QObject(parent), window_(window), view_(view), catalog_(catalog), shown_(shown), years_(years) {}
+                       const state::ShownAd& shown, CategoryOptions& categories, QObject* parent)
+    : QObject(parent), window_(window), view_(view), catalog_(catalog), shown_(shown),
+      categories_(categories) {}
 
 void ViewLayout::LayoutNormalView() {
     ui::Form1& w = window_;
@@ -43,7 +44,7 @@ void ViewLayout::LayoutNormalView() {
     w.panParent->hide();
     // "Exit" and "Wide" stay disabled while the pending events run, so neither acts on a half-made layout.
     QCoreApplication::processEvents();
-    years_.EnableYearButtons(catalog_.CategoryKey);
+    categories_.EnableYearButtons(catalog_.CategoryKey);
     w.SSCommand2->setEnabled(true);
     w.SSCommand4->setEnabled(true);
     w.cmdZoom->setEnabled(true);

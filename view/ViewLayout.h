@@ -13,14 +13,14 @@ class Form1;
 
 namespace view {
 
-class YearSelection;
+class CategoryOptions;
 
 // The normal, zoomed and wide views of the ad and the buttons that switch between them.
 class ViewLayout : public QObject {
     Q_OBJECT
 public:
     ViewLayout(ui::Form1& window, state::ViewState& view, const state::CatalogState& catalog,
-               const state::ShownAd& shown, YearSelection& years, QObject* parent = nullptr);
+               const state::ShownAd& shown, CategoryOptions& categories, QObject* parent = nullptr);
 
     void LayoutNormalView();
     void LayoutZoomView();
@@ -37,7 +37,7 @@ private:
     state::ViewState& view_;
     const state::CatalogState& catalog_;
     const state::ShownAd& shown_;
-    YearSelection& years_;
+    CategoryOptions& categories_;
 };
 
 } // namespace view

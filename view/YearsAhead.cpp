@@ -2,10 +2,10 @@
 
 #include "catalog/AdNaming.h"
 #include "catalog/YearButtons.h"
+#include "picture/ShownAdModel.h"
 #include "state/ProgramState.h"
 #include "ui/LeftPanel.h"
 #include "ui/SSCommand.h"
-#include "view/ShownAdModel.h"
 
 #include <QEvent>
 #include <QStringList>
@@ -16,7 +16,7 @@
 namespace view {
 
 YearsAhead::YearsAhead(const QWidget& window, const ui::LeftPanel& left, const state::CatalogState& catalog,
-                       const state::DataLocation& location, ShownAdModel& model, QObject* parent)
+                       const state::DataLocation& location, picture::ShownAdModel& model, QObject* parent)
     : QObject(parent), window_(window), left_(left), catalog_(catalog), location_(location), model_(model) {
     hover_.setSingleShot(true);
     hover_.setInterval(HoverMilliseconds);
@@ -75,7 +75,7 @@ void YearsAhead::prepare(int b) {
     if (!path || *path == model_.path())
         return;
     model_.prepareAhead(
-        ShownAdModel::Ahead::Years,
+        picture::ShownAdModel::Ahead::Years,
         {[path = *path](const std::function<bool(const QString&)>& decoded) { decoded(path); }});
 }
 
@@ -85,7 +85,8 @@ void YearsAhead::readCategoryAhead() {
     for (int i = 1; i <= catalog::YearButtonCount; ++i)
         if (const std::optional<QString> path = firstAdOf((focused + i) % catalog::YearButtonCount))
             paths.append(*path);
-    model_.prepareAhead(ShownAdModel::Ahead::Disc, {[paths](const std::function<bool(const QString&)>& read) {
+    model_.prepareAhead(picture::ShownAdModel::Ahead::Disc,
+                        {[paths](const std::function<bool(const QString&)>& read) {
                             for (const QString& path : paths)
                                 read(path);
                         }});

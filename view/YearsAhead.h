@@ -15,9 +15,11 @@ namespace ui {
 struct LeftPanel;
 }
 
-namespace view {
-
+namespace picture {
 class ShownAdModel;
+}
+
+namespace view {
 
 // The year a user is about to choose, decoded ahead: the year button that has the keyboard focus (after a
 // year is shown the focus moves on to the next one), and the enabled year button the pointer rests on.
@@ -31,7 +33,7 @@ public:
     static constexpr int HoverMilliseconds = 80;
 
     YearsAhead(const QWidget& window, const ui::LeftPanel& left, const state::CatalogState& catalog,
-               const state::DataLocation& location, ShownAdModel& model, QObject* parent = nullptr);
+               const state::DataLocation& location, picture::ShownAdModel& model, QObject* parent = nullptr);
 
     // Reads ahead the first ads of the enabled years, from the year after the focused one round.
     void readCategoryAhead();
@@ -50,7 +52,7 @@ private:
     const ui::LeftPanel& left_;
     const state::CatalogState& catalog_;
     const state::DataLocation& location_;
-    ShownAdModel& model_;
+    picture::ShownAdModel& model_;
     QTimer hover_;
     int hovered_ = -1;
     bool windowShown_ = false;

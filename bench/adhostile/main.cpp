@@ -5,7 +5,7 @@
 
 #include "BareDecode.h"
 #include "ScanLikePage.h"
-#include "view/AdPicture.h"
+#include "picture/AdPicture.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -119,8 +119,8 @@ int main(int argc, char** argv) {
     qint64 worst = 0;
     for (const auto& bomb : bombs) {
         bool accepted = false;
-        const qint64 full = best([&] { accepted = view::decodeAdPicture(bomb.bytes).ok() || accepted; });
-        const qint64 reduced = best([&] { view::decodeAdPicture(bomb.bytes, QSize(640, 480)); });
+        const qint64 full = best([&] { accepted = picture::decodeAdPicture(bomb.bytes).ok() || accepted; });
+        const qint64 reduced = best([&] { picture::decodeAdPicture(bomb.bytes, QSize(640, 480)); });
         std::fprintf(stderr, "  %-45s %7.1f ms full, %7.1f ms reduced, %s\n", bomb.name, full / 1e6,
                      reduced / 1e6, accepted ? "shown" : "refused");
         worst = std::max({worst, full, reduced});

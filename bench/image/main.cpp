@@ -6,7 +6,7 @@
 #include "BenchViewer.h"
 #include "Measure.h"
 
-#include "platform/DiskFileLister.h"
+#include "platform/files/DiskFileLister.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
 

@@ -5,8 +5,8 @@
 // excluded (the box lays out lazily as it is shown).
 
 #include "LargeDocument.h"
-#include "platform/DiskFiles.h"
-#include "platform/PathResolver.h"
+#include "platform/files/DiskFiles.h"
+#include "platform/files/PathResolver.h"
 #include "tools/rtfdump/PageCount.h"
 #include "ui/RichTextBox.h"
 
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     int pages = 0;
     qint64 layout = 0;
     for (int run = 0; run < runs; ++run) {
-        RichTextBox box;
+        ui::RichTextBox box;
         QElapsedTimer timer;
         timer.start();
         platform::OpenResult opened = files.openRead(pathText);

@@ -3,12 +3,12 @@
 #include "ScanLikePage.h"
 
 #include "app/StartUp.h"
+#include "picture/ShownAdModel.h"
 #include "tools/makecatalog/SampleCatalog.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/SSCommand.h"
-#include "view/ShownAdModel.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -65,7 +65,7 @@ ui::Form1& BenchViewer::window() {
     return program->mainWindow();
 }
 
-view::ShownAdModel& BenchViewer::model() {
+picture::ShownAdModel& BenchViewer::model() {
     return program->shownAd();
 }
 

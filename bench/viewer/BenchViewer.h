@@ -13,7 +13,7 @@
 namespace ui {
 class Form1;
 }
-namespace view {
+namespace picture {
 class ShownAdModel;
 }
 
@@ -37,7 +37,7 @@ struct BenchViewer {
 
     void start();
     ui::Form1& window();
-    view::ShownAdModel& model();
+    picture::ShownAdModel& model();
 
     // Lets every decode under way on the workers end, so that a timed run starts from rest.
     void settle();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DiskFiles.h"
+#include "platform/files/DiskFiles.h"
 
 #include <QSet>
 

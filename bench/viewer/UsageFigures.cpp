@@ -3,12 +3,12 @@
 #include "BenchViewer.h"
 #include "Measure.h"
 
+#include "picture/ShownAdModel.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/SSCommand.h"
 #include "ui/SpinButton.h"
-#include "view/ShownAdModel.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -10,10 +10,10 @@
 #include "Measure.h"
 #include "UsageFigures.h"
 
+#include "picture/ShownAdModel.h"
 #include "ui/Form1.h"
 #include "ui/SSCommand.h"
 #include "ui/SpinButton.h"
-#include "view/ShownAdModel.h"
 
 #include <QApplication>
 #include <QFile>

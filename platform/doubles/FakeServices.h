@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/DiskFileLister.h"
 #include "platform/Services.h"
 #include "platform/doubles/FixedAppFolders.h"
 #include "platform/doubles/FixedClock.h"
@@ -16,6 +15,7 @@
 #include "platform/doubles/ScriptedInstanceGuard.h"
 #include "platform/doubles/ScriptedMessageBoxes.h"
 #include "platform/doubles/ScriptedMounts.h"
+#include "platform/files/DiskFileLister.h"
 
 #include <QTemporaryDir>
 

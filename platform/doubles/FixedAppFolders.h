@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AppFolders.h"
+#include "platform/desktop/AppFolders.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include "platform/desktop/Clock.h"
 
 namespace platform {
 

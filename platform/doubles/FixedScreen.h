@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Screen.h"
+#include "platform/desktop/Screen.h"
 
 namespace platform {
 
@@ -14,6 +14,7 @@ public:
         height_ = heightTwips;
     }
     void setScreenGeometries(QList<QRect> geometries) { geometries_ = std::move(geometries); }
+    void setLogicalDpi(double dpi) { dpi_ = dpi; }
     double widthTwips() const override { return width_; }
     double heightTwips() const override { return height_; }
     QList<QRect> screenGeometries() const override {
@@ -21,11 +22,13 @@ public:
             return geometries_;
         return {QRect(0, 0, int(width_ / 15), int(height_ / 15))};
     }
+    double logicalDpiAt(QPoint) const override { return dpi_; }
 
 private:
     double width_;
     double height_;
     QList<QRect> geometries_;
+    double dpi_ = 96;
 };
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SettingsStore.h"
+#include "platform/desktop/SettingsStore.h"
 
 #include <QMap>
 #include <QPair>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/BusyCursor.h"
+#include "platform/desktop/BusyCursor.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clipboard.h"
+#include "platform/desktop/Clipboard.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Printer.h"
+#include "platform/desktop/Printer.h"
 
 #include <QImage>
 #include <QPainter>

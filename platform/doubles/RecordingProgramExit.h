@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProgramExit.h"
+#include "platform/desktop/ProgramExit.h"
 
 namespace platform {
 

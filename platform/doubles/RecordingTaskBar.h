@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TaskBar.h"
+#include "platform/desktop/TaskBar.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/InstanceGuard.h"
+#include "platform/desktop/InstanceGuard.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Mounts.h"
+#include "platform/files/Mounts.h"
 
 #include <QStringList>
 

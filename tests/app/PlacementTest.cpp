@@ -1,4 +1,4 @@
-#include "StartUpFixture.h"
+#include "support/StartUpFixture.h"
 
 #include "app/WindowPlacement.h"
 #include "ui/Form1.h"

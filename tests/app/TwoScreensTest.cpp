@@ -1,6 +1,6 @@
-#include "StartUpFixture.h"
+#include "support/StartUpFixture.h"
 
-#include "platform/Screen.h"
+#include "platform/desktop/SystemScreen.h"
 #include "ui/Form1.h"
 
 // The main window on a desktop of two screens (the primary 800 x 600, a second 1024 x 768 right of it),

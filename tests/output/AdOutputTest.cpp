@@ -1,6 +1,6 @@
-#include "../view/ViewerFixture.h"
+#include "support/ViewerFixture.h"
 
-#include "platform/QtMessageBoxes.h"
+#include "platform/desktop/QtMessageBoxes.h"
 #include "ui/CommonDialog.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
@@ -139,17 +139,28 @@ void AdOutputTest::theWholeAdPrintsEvenZoomedAndScrolled() {
     f->click(w.cmdZoom);
     w.VScr->setValue(500);
     w.HScroll1->setValue(700);
-    f->fake().messageBoxes.answer({Reply::Yes, Reply::Ok});
-    w.mnuPrint->trigger();
+    const auto printed = [&] {
+        f->fake().messageBoxes.answer({Reply::Yes, Reply::Ok});
+        w.mnuPrint->trigger();
+        return f->fake().printer.pages().back();
+    };
     // One page at 96 dots an inch, as the screen: the ad from its top-left corner, one pixel to one dot,
     // cut off where the printable area ends (768 x 1008 dots).
+    const QImage page = printed();
     QCOMPARE(f->fake().printer.pages().size(), 1u);
-    const QImage& page = f->fake().printer.pages().front();
     QVERIFY(near(page.pixelColor(2, 3), Qt::red));
     QVERIFY(near(page.pixelColor(767, 3), Qt::red));
     QVERIFY(near(page.pixelColor(2, 595), Qt::red));
     QVERIFY(near(page.pixelColor(2, 606), Qt::green));
     QVERIFY(near(page.pixelColor(767, 1007), Qt::green));
+    // The resolution is that of the window's screen: at 120 dots an inch a pixel is 0.8 of a dot, so the
+    // quarters meet at 640 and 480.
+    f->fake().screen.setLogicalDpi(120);
+    const QImage at120Dpi = printed();
+    QVERIFY(near(at120Dpi.pixelColor(630, 3), Qt::red));
+    QVERIFY(near(at120Dpi.pixelColor(650, 3), Qt::blue));
+    QVERIFY(near(at120Dpi.pixelColor(2, 470), Qt::red));
+    QVERIFY(near(at120Dpi.pixelColor(2, 490), Qt::green));
 }
 
 void AdOutputTest::copyCommandsPutTheWholeAdOnTheClipboard() {

@@ -1,6 +1,7 @@
 #include "PdfPages.h"
 
 #include "output/PrintAd.h"
+#include "platform/desktop/SystemPrinter.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

@@ -1,6 +1,7 @@
 #include "PdfPages.h"
 
 #include "output/PrintRichText.h"
+#include "platform/desktop/SystemPrinter.h"
 #include "rtf/RtfReader.h"
 #include "tools/makecatalog/SampleCatalog.h"
 

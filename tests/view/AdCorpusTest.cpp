@@ -1,7 +1,7 @@
 // Replays every input the ad decoder's fuzzer kept (scripts/fuzz-reader ad) through the decoder, at full size
 // and reduced: each comes back as a picture or a refusal, never both, and a picture has the size it claims.
 
-#include "view/AdPicture.h"
+#include "picture/AdPicture.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -29,9 +29,9 @@ void AdCorpusTest::replays() {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    const view::AdPicture full = view::decodeAdPicture(bytes);
-    const view::AdPicture reduced = view::decodeAdPicture(bytes, QSize(8, 8));
-    for (const view::AdPicture& ad : {full, reduced}) {
+    const picture::AdPicture full = picture::decodeAdPicture(bytes);
+    const picture::AdPicture reduced = picture::decodeAdPicture(bytes, QSize(8, 8));
+    for (const picture::AdPicture& ad : {full, reduced}) {
         QCOMPARE(ad.picture.isNull(), !ad.ok());
         QVERIFY(ad.ok() || !ad.error.isEmpty());
     }

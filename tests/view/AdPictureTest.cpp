@@ -1,8 +1,8 @@
-#include "view/AdPicture.h"
+#include "picture/AdPicture.h"
 
-#include "platform/DiskFiles.h"
-#include "platform/PathResolver.h"
-#include "view/PreparedAds.h"
+#include "picture/PreparedAds.h"
+#include "platform/files/DiskFiles.h"
+#include "platform/files/PathResolver.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -35,7 +35,7 @@ private:
     void write(const QString& name, const QByteArray& bytes) const;
     // An ad read and decoded as the program reads one, through its Files: E: is the test's folder, T: the
     // folder of the test pictures.
-    view::AdPicture load(const QString& pathText, QSize atLeast = QSize()) const;
+    picture::AdPicture load(const QString& pathText, QSize atLeast = QSize()) const;
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<platform::PathResolver> paths;
@@ -69,9 +69,9 @@ void AdPictureTest::init() {
     files = std::make_unique<platform::DiskFiles>(*paths);
 }
 
-view::AdPicture AdPictureTest::load(const QString& pathText, QSize atLeast) const {
-    const view::AdDecoder decoder = view::decodeAdPicture;
-    view::AdDecode decode(*files, decoder, pathText, atLeast);
+picture::AdPicture AdPictureTest::load(const QString& pathText, QSize atLeast) const {
+    const picture::AdDecoder decoder = picture::decodeAdPicture;
+    picture::AdDecode decode(*files, decoder, pathText, atLeast);
     return decode.result().ad;
 }
 
@@ -123,7 +123,7 @@ void AdPictureTest::colourModelsShowTheirColours() {
     QFETCH(QString, file);
     QFETCH(QColor, colour);
     QFETCH(QImage::Format, format);
-    const view::AdPicture ad = load(QStringLiteral("T:\\") + file);
+    const picture::AdPicture ad = load(QStringLiteral("T:\\") + file);
     QVERIFY2(ad.ok(), qPrintable(ad.error));
     QCOMPARE(ad.picture.size(), QSize(32, 24));
     QCOMPARE(ad.fullSize, QSize(32, 24));
@@ -132,7 +132,7 @@ void AdPictureTest::colourModelsShowTheirColours() {
     const QColor shown = ad.picture.pixelColor(16, 12);
     QVERIFY2(near(shown, colour), qPrintable(shown.name() + QStringLiteral(" for ") + colour.name()));
 
-    const view::AdPicture eighth = load(QStringLiteral("T:\\") + file, QSize(4, 3));
+    const picture::AdPicture eighth = load(QStringLiteral("T:\\") + file, QSize(4, 3));
     QCOMPARE(eighth.picture.size(), QSize(4, 3));
     QCOMPARE(eighth.fullSize, QSize(32, 24));
     QCOMPARE(eighth.picture.format(), format);
@@ -184,7 +184,7 @@ void AdPictureTest::damagedFilesAreRefused() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     write(QStringLiteral("ad.jpg"), bytes);
-    const view::AdPicture ad = load(QStringLiteral("E:\\ad.jpg"));
+    const picture::AdPicture ad = load(QStringLiteral("E:\\ad.jpg"));
     QVERIFY(!ad.ok());
     QVERIFY(ad.picture.isNull());
     QVERIFY2(ad.error.contains(reason), qPrintable(ad.error));
@@ -210,7 +210,7 @@ void AdPictureTest::harmlessOdditiesStillShow_data() {
 void AdPictureTest::harmlessOdditiesStillShow() {
     QFETCH(QByteArray, bytes);
     write(QStringLiteral("ad.jpg"), bytes);
-    const view::AdPicture ad = load(QStringLiteral("E:\\ad.jpg"));
+    const picture::AdPicture ad = load(QStringLiteral("E:\\ad.jpg"));
     QVERIFY2(ad.ok(), qPrintable(ad.error));
     QCOMPARE(ad.picture.size(), QSize(40, 30));
     QVERIFY(near(ad.picture.pixelColor(20, 16), Blue));
@@ -232,18 +232,18 @@ void AdPictureTest::reducedDecodingKeepsTheView_data() {
 void AdPictureTest::reducedDecodingKeepsTheView() {
     QFETCH(QSize, atLeast);
     QFETCH(QSize, decoded);
-    const view::AdPicture ad = view::decodeAdPicture(jpeg(400, 300), atLeast);
+    const picture::AdPicture ad = picture::decodeAdPicture(jpeg(400, 300), atLeast);
     QVERIFY2(ad.ok(), qPrintable(ad.error));
     QCOMPARE(ad.picture.size(), decoded);
     QCOMPARE(ad.fullSize, QSize(400, 300));
     QCOMPARE(ad.reduced(), decoded != QSize(400, 300));
-    QCOMPARE(view::decodesReduced(jpeg(400, 300), atLeast), ad.reduced());
+    QCOMPARE(picture::decodesReduced(jpeg(400, 300), atLeast), ad.reduced());
     QVERIFY(near(ad.picture.pixelColor(decoded.width() / 2, decoded.height() / 3), Blue));
 }
 
 void AdPictureTest::aStoppedDecodeGivesNoPicture() {
     const std::atomic<bool> stopped{true};
-    const view::AdPicture ad = view::decodeAdPicture(jpeg(400, 300), QSize(), &stopped);
+    const picture::AdPicture ad = picture::decodeAdPicture(jpeg(400, 300), QSize(), &stopped);
     QVERIFY(!ad.ok());
     QVERIFY(ad.picture.isNull());
 }

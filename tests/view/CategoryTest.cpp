@@ -1,4 +1,4 @@
-#include "../app/StartUpFixture.h"
+#include "support/StartUpFixture.h"
 
 #include "ui/Form1.h"
 #include "ui/SSCommand.h"

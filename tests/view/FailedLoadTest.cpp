@@ -1,9 +1,9 @@
-#include "ViewerFixture.h"
+#include "support/ViewerFixture.h"
 
+#include "picture/AdPicture.h"
+#include "picture/ShownAdModel.h"
 #include "ui/PictureBox.h"
 #include "ui/SpinButton.h"
-#include "view/AdPicture.h"
-#include "view/ShownAdModel.h"
 
 #include <QLineEdit>
 #include <QToolButton>
@@ -22,7 +22,7 @@ private slots:
     void aFullPictureThatFailsIsAFailedLoad();
 
 private:
-    view::ShownAdModel& model() { return f->startUp().program().shownAd(); }
+    picture::ShownAdModel& model() { return f->startUp().program().shownAd(); }
     platform::ScriptedFreeSpaceFiles& files() { return f->fake().files; }
     static QString onDisc(const char* name) { return QStringLiteral("D:\\ads\\") + QLatin1String(name); }
     static bool near(QColor a, QColor b) {
@@ -83,9 +83,10 @@ void FailedLoadTest::aFullPictureThatFailsIsAFailedLoad() {
     // reduced picture decodes.
     const QSize failing(1600, 2100);
     f->startUp().decoder = [failing](QByteArrayView jpeg, QSize atLeast, const std::atomic<bool>* stop) {
-        view::AdPicture ad = view::decodeAdPicture(jpeg, atLeast, stop);
+        picture::AdPicture ad = picture::decodeAdPicture(jpeg, atLeast, stop);
         if (!ad.reduced() && ad.fullSize == failing)
-            return view::AdPicture{QImage(), QSize(), QStringLiteral("Not enough memory for the picture.")};
+            return picture::AdPicture{QImage(), QSize(),
+                                      QStringLiteral("Not enough memory for the picture.")};
         return ad;
     };
     writeAd("63kxpe00.jpg", {900, 1200}, Qt::red);

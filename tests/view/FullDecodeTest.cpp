@@ -1,5 +1,5 @@
+#include "picture/ShownAdModel.h"
 #include "platform/doubles/FakeServices.h"
-#include "view/ShownAdModel.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -26,7 +26,7 @@ private:
     std::atomic<bool> fullBegun{false};
     std::atomic<bool> besideReduced{false};
     std::atomic<bool> stopped{false};
-    view::AdDecoder decoder;
+    picture::AdDecoder decoder;
 };
 
 namespace {
@@ -54,7 +54,7 @@ void FullDecodeTest::init() {
     // The first page's reduced decode ends only once its full decode has begun, or long after; that full
     // decode, on a worker, holds on until it is stopped, as one starved of the processor would.
     decoder = [this](QByteArrayView jpeg, QSize atLeast, const std::atomic<bool>* stop) {
-        view::AdPicture ad = view::decodeAdPicture(jpeg, atLeast, stop);
+        picture::AdPicture ad = picture::decodeAdPicture(jpeg, atLeast, stop);
         if (ad.fullSize.width() != 1600)
             return ad;
         if (ad.reduced()) {
@@ -68,12 +68,12 @@ void FullDecodeTest::init() {
 }
 
 void FullDecodeTest::decodedBesideTheReducedOneAndStoppedWhenLeft() {
-    view::ShownAdModel model(fake->files, fake->cursor, decoder);
+    picture::ShownAdModel model(fake->files, fake->cursor, decoder);
     model.setNeededSize(QSize(300, 400));
     QVERIFY(model.show(paths[0]));
     QVERIFY(besideReduced);
 
-    QSignalSpy ready(&model, &view::ShownAdModel::fullPictureReady);
+    QSignalSpy ready(&model, &picture::ShownAdModel::fullPictureReady);
     QVERIFY(model.show(paths[1]));
     QTRY_VERIFY(stopped);
     // The next ad's full picture comes as ever, after the one left has ended, and nothing of that one takes
@@ -83,7 +83,7 @@ void FullDecodeTest::decodedBesideTheReducedOneAndStoppedWhenLeft() {
 }
 
 void FullDecodeTest::theWindowDoesNotWaitForAWorkerFarBehind() {
-    view::ShownAdModel model(fake->files, fake->cursor, decoder);
+    picture::ShownAdModel model(fake->files, fake->cursor, decoder);
     model.setNeededSize(QSize(300, 400));
     QVERIFY(model.show(paths[0]));
     QTRY_VERIFY(fullBegun);

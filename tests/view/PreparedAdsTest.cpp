@@ -1,4 +1,4 @@
-#include "view/PreparedAds.h"
+#include "picture/PreparedAds.h"
 #include "platform/doubles/FakeServices.h"
 
 #include <QTest>
@@ -20,8 +20,8 @@ void PreparedAdsTest::keepsWithinItsBytes() {
         QVERIFY(page.save(paths.back(), "JPEG"));
     }
     // Room for two full pictures of 80,000 bytes with their files, not for three.
-    view::PreparedAds store(fake.files, view::decodeAdPicture, 200000);
-    std::shared_ptr<view::AdDecode> onView = store.decoded(paths[0], QSize());
+    picture::PreparedAds store(fake.files, picture::decodeAdPicture, 200000);
+    std::shared_ptr<picture::AdDecode> onView = store.decoded(paths[0], QSize());
     // A full picture needs its file no longer.
     QVERIFY(onView->result().jpeg.isEmpty());
     store.decoded(paths[1], QSize());

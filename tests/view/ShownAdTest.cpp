@@ -1,10 +1,10 @@
-#include "ViewerFixture.h"
+#include "support/ViewerFixture.h"
 
+#include "picture/AdPicture.h"
+#include "picture/ShownAdModel.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/SpinButton.h"
-#include "view/AdPicture.h"
-#include "view/ShownAdModel.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -27,7 +27,7 @@ private slots:
     void theCategorysYearsAreReadAheadFromTheDisc();
 
 private:
-    view::ShownAdModel& model() { return f->startUp().program().shownAd(); }
+    picture::ShownAdModel& model() { return f->startUp().program().shownAd(); }
     void waitAhead() { QTRY_VERIFY(model().aheadIdle()); }
     void up() { QTest::mouseClick(f->window().SpinButton1->upArrow(), Qt::LeftButton); }
     static QColor colourOf(int n) { return QColor::fromHsv((n * 47) % 360, 255, 200); }
@@ -146,8 +146,8 @@ void ShownAdTest::reducedPictureLooksLikeTheFullOneOnAHalftonePage() {
     QBuffer buffer(&jpeg);
     QVERIFY(buffer.open(QIODevice::WriteOnly) && page.save(&buffer, "JPEG", 92));
     const QSize view(451, 555);
-    const view::AdPicture reduced = view::decodeAdPicture(jpeg, view);
-    const view::AdPicture full = view::decodeAdPicture(jpeg);
+    const picture::AdPicture reduced = picture::decodeAdPicture(jpeg, view);
+    const picture::AdPicture full = picture::decodeAdPicture(jpeg);
     QVERIFY(reduced.reduced());
     const QImage fromReduced = ui::ImageBox::stretch(reduced.picture, view);
     const QImage fromFull = ui::ImageBox::stretch(full.picture, view);

@@ -1,4 +1,4 @@
-#include "ViewerFixture.h"
+#include "support/ViewerFixture.h"
 
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"

@@ -1,4 +1,4 @@
-#include "ViewerFixture.h"
+#include "support/ViewerFixture.h"
 
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"

@@ -1,0 +1,7 @@
+#include "support/ActingMessageBoxes.h"
+
+int ActingMessageBoxes::show(const platform::MessageBoxRequest& request) {
+    if (onShow)
+        onShow();
+    return ScriptedMessageBoxes::show(request);
+}
