@@ -101,6 +101,13 @@ FileStatus DiskReplacementFile::commit() {
         return failure_ = systemFailure(errno);
     if (namedTemporary_.isEmpty()) {
         const QByteArray open = "/proc/self/fd/" + QByteArray::number(descriptor_);
+        // Where no file has the name yet, the file takes it in one step, so that a kill leaves no
+        // temporary name behind; only a replacement needs one, as rename alone replaces atomically.
+        if (::linkat(AT_FDCWD, open.constData(), AT_FDCWD, QFile::encodeName(target_).constData(),
+                     AT_SYMLINK_FOLLOW) == 0)
+            return closeNamed();
+        if (errno != EEXIST)
+            return failure_ = systemFailure(errno);
         for (int attempt = 0; attempt < NameAttempts && namedTemporary_.isEmpty(); ++attempt) {
             const QString name = temporaryName(target_);
             if (::linkat(AT_FDCWD, open.constData(), AT_FDCWD, QFile::encodeName(name).constData(),
@@ -112,14 +119,20 @@ FileStatus DiskReplacementFile::commit() {
         if (namedTemporary_.isEmpty())
             return failure_ = systemFailure(EEXIST);
     }
-    // Some file systems report a failed write only at closing.
+    if (const FileStatus closed = closeNamed(); !closed.ok)
+        return closed;
+    if (::rename(QFile::encodeName(namedTemporary_).constData(), QFile::encodeName(target_).constData()) != 0)
+        return failure_ = systemFailure(errno);
+    namedTemporary_.clear();
+    return FileStatus::success();
+}
+
+// Some file systems report a failed write only at closing.
+FileStatus DiskReplacementFile::closeNamed() {
     const int closed = ::close(descriptor_);
     descriptor_ = -1;
     if (closed != 0 && errno != EINTR)
         return failure_ = systemFailure(errno);
-    if (::rename(QFile::encodeName(namedTemporary_).constData(), QFile::encodeName(target_).constData()) != 0)
-        return failure_ = systemFailure(errno);
-    namedTemporary_.clear();
     return FileStatus::success();
 }
 
