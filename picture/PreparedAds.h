@@ -2,7 +2,7 @@
 
 #include "picture/AdDecoder.h"
 #include "picture/AdPicture.h"
-#include "picture/BackgroundWork.h"
+#include "picture/Task.h"
 #include "platform/files/Files.h"
 
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "picture/BackgroundWork.h"
+#include "picture/Worker.h"
 
 #include <QTest>
 
