@@ -75,6 +75,7 @@ bool ShownAdModel::show(const QString& path) {
     fullDecode_.reset();
     full_ = QImage();
     if (decoded.ad.reduced()) {
+        fullState_ = FullPicture::Decoding;
         if (beside) {
             fullDecode_ = std::move(beside);
         } else {
@@ -83,10 +84,11 @@ bool ShownAdModel::show(const QString& path) {
             postFullDecode(fullDecode_, FullDecodeDelay);
         }
     } else {
+        fullState_ = FullPicture::Ready;
         full_ = decoded.ad.picture;
     }
     emit shown();
-    if (!full_.isNull())
+    if (fullState_ == FullPicture::Ready)
         emit fullPictureReady();
     return true;
 }
@@ -125,28 +127,39 @@ void ShownAdModel::takeFullPicture() {
 
 void ShownAdModel::fullPictureFrom(const AdPicture& ad) {
     if (ad.ok()) {
+        fullState_ = FullPicture::Ready;
         full_ = ad.picture;
         emit fullPictureReady();
         return;
     }
     // The reduced picture is never passed off as the full one: the views would show it unscaled.
+    fullState_ = FullPicture::Failed;
     QMetaObject::invokeMethod(
         this,
         [this, showing = showings_] {
-            if (showing == showings_ && full_.isNull())
+            if (showing == showings_ && fullState_ == FullPicture::Failed)
                 emit fullPictureFailed();
         },
         Qt::QueuedConnection);
 }
 
 QImage ShownAdModel::fullPicture() {
-    if (!full_.isNull() || !current_)
+    switch (fullState_) {
+    case FullPicture::None:
+    case FullPicture::Ready:
         return full_;
-    platform::BusyCursorGuard busy(cursor_);
-    if (fullDecode_)
+    case FullPicture::Decoding: {
+        platform::BusyCursorGuard busy(cursor_);
         takeFullPicture();
-    else
+        return full_;
+    }
+    case FullPicture::Failed: {
+        // A failure is not kept: the file is read and decoded again.
+        platform::BusyCursorGuard busy(cursor_);
         fullPictureFrom(prepared_.decoded(current_->path(), QSize())->result().ad);
+        return full_;
+    }
+    }
     return full_;
 }
 

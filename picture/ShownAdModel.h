@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picture/BackgroundWork.h"
 #include "picture/PreparedAds.h"
+#include "picture/Worker.h"
 
 #include <QImage>
 #include <QObject>
@@ -67,6 +67,9 @@ public:
     // The full-resolution picture, waiting for its decoding if need be; null before the first ad and when
     // it cannot be decoded. A failure is not kept: the next call reads the file and decodes it again.
     QImage fullPicture();
+    // Where the full picture of the ad on show stands. Failed is not final: fullPicture() tries again.
+    enum class FullPicture { None, Decoding, Ready, Failed };
+    FullPicture fullPictureState() const { return fullState_; }
     // The full picture if it is decoded, otherwise null.
     QImage readyFullPicture() const { return full_; }
 
@@ -104,8 +107,9 @@ private:
     int showings_ = 0;
     QSize neededSize_;
     std::shared_ptr<AdDecode> current_;
-    QImage full_;
-    std::shared_ptr<FullDecode> fullDecode_;
+    FullPicture fullState_ = FullPicture::None;
+    QImage full_;                            // while Ready
+    std::shared_ptr<FullDecode> fullDecode_; // while Decoding
     int pendingAhead_ = 0;
     std::atomic<bool> showing_{false};
     // One worker for each kind of work ahead, and the generation of that work: newer work stops a search.
