@@ -176,25 +176,26 @@ QList<AdCopy::Failure> AdCopy::copyEachFile() {
                 note(ended.index, {ended.status, FailedAt::TargetWrite, {}});
         }
     };
-    std::deque<std::unique_ptr<platform::PendingOpen>> ahead; // the files after this one, in list order
+    std::deque<BegunFile> ahead; // the files after this one, in list order
     int begun = 0;
     int started = 0;
     for (; started < catalog_.AdFileCount && !sessionEnding_ && !sharedFailure; ++started) {
-        // The disc reads the next files while this one is written.
+        // The disc reads the next files, and their copies are made, while this one is copied.
         while (begun < catalog_.AdFileCount && begun <= started + FilesReadAhead)
-            ahead.push_back(beginReading(begun++));
+            ahead.push_back(begin(begun++));
         const QString name = adFileName(catalog_.AdFileList[started]);
         copy_.CopyTarget = folders_.localCopyFolder() + AdsFolder + name;
         copy_.CopySource = sourcePath(started);
-        source_ = std::move(ahead.front());
+        current_ = std::move(ahead.front());
         ahead.pop_front();
         // A name that is not a plain file name could reach past the ads folders.
-        FileOutcome copied = source_ ? CopyFileWithProgress()
-                                     : FileOutcome{platform::FileStatus::failure(QStringLiteral(
-                                                       "This is not the name of a file in the ads folder.")),
-                                                   FailedAt::Source,
-                                                   {}};
-        source_.reset();
+        FileOutcome copied = current_.source
+                                 ? CopyFileWithProgress()
+                                 : FileOutcome{platform::FileStatus::failure(QStringLiteral(
+                                                   "This is not the name of a file in the ads folder.")),
+                                               FailedAt::Source,
+                                               {}};
+        current_ = {};
         if (copied.written)
             commits.add(started, std::move(copied.written));
         else if (!copied.status.ok && !sessionEnding_)
@@ -216,10 +217,14 @@ QList<AdCopy::Failure> AdCopy::copyEachFile() {
     return report;
 }
 
-std::unique_ptr<platform::PendingOpen> AdCopy::beginReading(int index) const {
-    if (!isPlainFileName(adFileName(catalog_.AdFileList[index])))
-        return nullptr;
-    return files_.openReadAhead(sourcePath(index), ReadAheadBytes);
+AdCopy::BegunFile AdCopy::begin(int index) const {
+    const QString name = adFileName(catalog_.AdFileList[index]);
+    if (!isPlainFileName(name))
+        return {};
+    // The copy takes the place of an earlier one only once it is complete.
+    const QString target = folders_.localCopyFolder() + AdsFolder + name;
+    return {files_.openReadAhead(sourcePath(index), ReadAheadBytes),
+            std::async(std::launch::async, [this, target] { return files_.openReplacement(target); })};
 }
 
 QString AdCopy::sourcePath(int index) const {
@@ -252,12 +257,11 @@ bool AdCopy::failsEveryFile(const FileOutcome& outcome) const {
 }
 
 AdCopy::FileOutcome AdCopy::CopyFileWithProgress() {
-    platform::OpenResult source = source_->take();
+    platform::OpenResult source = current_.source->take();
     if (!source.status.ok)
         return {source.status, FailedAt::Source, {}};
     const qint64 length = source.file.size();
-    // The copy takes the place of an earlier one only once it is complete.
-    platform::ReplacementResult target = files_.openReplacement(copy_.CopyTarget);
+    platform::ReplacementResult target = current_.target.get();
     if (!target.status.ok)
         return {target.status, FailedAt::TargetFolder, {}};
 

@@ -2,12 +2,14 @@
 
 #include "localcopy/CopyFigures.h"
 #include "platform/files/FileHandle.h"
+#include "platform/files/ReplacementFile.h"
 
 #include <QList>
 #include <QObject>
 #include <QStringList>
 
 #include <array>
+#include <future>
 #include <map>
 #include <memory>
 
@@ -83,11 +85,15 @@ private:
     // True when every file of the list arrived and the copy is recorded as complete.
     bool CopyAdFiles();
     QList<Failure> copyEachFile();
-    // The disc's file of an entry of the ad list, begun to be read; none for a name that is no plain file
-    // name.
-    std::unique_ptr<platform::PendingOpen> beginReading(int index) const;
+    // An entry of the ad list begun: its disc file read ahead and its file in the copy folder being made,
+    // each on a thread of its own; neither for a name that is no plain file name.
+    struct BegunFile {
+        std::unique_ptr<platform::PendingOpen> source;
+        std::future<platform::ReplacementResult> target;
+    };
+    BegunFile begin(int index) const;
     QString sourcePath(int index) const;
-    // Reads source_, copying it to CopyTarget; what it wrote is left to be committed.
+    // Reads the source of current_, copying it to its target; what it wrote is left to be committed.
     FileOutcome CopyFileWithProgress();
     // Notes the failure of a file; true when every file still to come would meet it too: the disc gone,
     // the disk full, or no file can be made in the copy folder. Any other failure is shown at once, unless
@@ -113,8 +119,8 @@ private:
     const platform::Screen& screen_;
     platform::BusyCursor& cursor_;
     bool sessionEnding_ = false;
-    std::unique_ptr<platform::PendingOpen> source_; // the file CopyFileWithProgress copies
-    std::array<char, CopyBlockBytes> block_{};      // the one buffer every block of every file passes through
+    BegunFile current_;                        // the file CopyFileWithProgress copies
+    std::array<char, CopyBlockBytes> block_{}; // the one buffer every block of every file passes through
 };
 
 } // namespace localcopy
