@@ -1,15 +1,13 @@
 #include "picture/AdPicture.h"
 
+#include "platform/HugePages.h"
 #include "rtf/RtfJpegCheck.h"
 
 #include <QtGlobal>
 
 #include <algorithm>
 #include <csetjmp>
-#include <cstdint>
 #include <cstdio>
-
-#include <sys/mman.h>
 
 #include <jpeglib.h>
 
@@ -178,11 +176,9 @@ void readRows(jpeg_decompress_struct& info, uchar* bits, qsizetype bytesPerLine)
     jpeg_finish_decompress(&info);
 }
 
-// A scan's picture is tens of megabytes that the decoder writes once, row by row: in pages of 4 KB the
-// system takes thousands of page faults for it, about a quarter of the decode. It is given huge pages of
-// 2 MB instead where the system has them (elsewhere the advice is ignored and nothing is lost).
-constexpr std::size_t HugePage = std::size_t(2) << 20;
-constexpr std::size_t HugePagesAtLeast = 4 * HugePage;
+// A scan's picture is tens of megabytes that the decoder writes once, row by row: about a quarter of its
+// decode went to page faults before it was given huge pages.
+constexpr std::size_t HugePagesAtLeast = std::size_t(8) << 20;
 
 struct Mapping {
     void* start;
@@ -191,7 +187,7 @@ struct Mapping {
 
 void unmap(void* info) {
     const auto* mapping = static_cast<Mapping*>(info);
-    ::munmap(mapping->start, mapping->length);
+    platform::unmapHugePages(mapping->start, mapping->length);
     delete mapping;
 }
 
@@ -202,21 +198,11 @@ QImage newPicture(int width, int height, QImage::Format format) {
     const std::size_t bytes = std::size_t(bytesPerLine) * std::size_t(height);
     if (bytes < HugePagesAtLeast)
         return QImage(width, height, format);
-    const std::size_t length = (bytes + HugePage - 1) / HugePage * HugePage;
-    // One huge page more than needed, so that a start on a huge page boundary is found inside.
-    void* mapped =
-        ::mmap(nullptr, length + HugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapped == MAP_FAILED)
+    void* start = platform::mapOnHugePages(bytes);
+    if (!start)
         return QImage();
-    const auto first = reinterpret_cast<std::uintptr_t>(mapped);
-    const std::uintptr_t start = (first + HugePage - 1) & ~std::uintptr_t(HugePage - 1);
-    if (start > first)
-        ::munmap(mapped, start - first);
-    if (const std::uintptr_t end = first + length + HugePage; end > start + length)
-        ::munmap(reinterpret_cast<void*>(start + length), end - start - length);
-    ::madvise(reinterpret_cast<void*>(start), length, MADV_HUGEPAGE);
-    auto* mapping = new Mapping{reinterpret_cast<void*>(start), length};
-    return QImage(static_cast<uchar*>(mapping->start), width, height, bytesPerLine, format, unmap, mapping);
+    auto* mapping = new Mapping{start, bytes};
+    return QImage(static_cast<uchar*>(start), width, height, bytesPerLine, format, unmap, mapping);
 }
 
 AdPicture failure(const QString& error) {

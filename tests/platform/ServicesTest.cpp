@@ -1,3 +1,4 @@
+#include "platform/HugePages.h"
 #include "platform/ThreadPriority.h"
 #include "platform/desktop/ApplicationBusyCursor.h"
 #include "platform/desktop/DesktopShell.h"
@@ -80,6 +81,7 @@ private slots:
     void clipboardRoundTrip();
     void shellOpensAddresses();
     void onlyTheCallingThreadGivesWay();
+    void hugePagesStartOnTheirBoundaryAndHoldEveryByte();
 
     void fakeServicesWorkInATemporaryFolder();
 
@@ -555,6 +557,17 @@ void ServicesTest::onlyTheCallingThreadGivesWay() {
     }).join();
     QCOMPARE(worker, 10);
     QCOMPARE(::getpriority(PRIO_PROCESS, ::gettid()), before);
+}
+
+void ServicesTest::hugePagesStartOnTheirBoundaryAndHoldEveryByte() {
+    const std::size_t bytes = (std::size_t(9) << 20) + 123;
+    auto* start = static_cast<unsigned char*>(platform::mapOnHugePages(bytes));
+    QVERIFY(start);
+    QCOMPARE(reinterpret_cast<std::uintptr_t>(start) % (std::uintptr_t(2) << 20), std::uintptr_t(0));
+    start[0] = 1;
+    start[bytes - 1] = 2;
+    QCOMPARE(start[0] + start[bytes - 1], 3);
+    platform::unmapHugePages(start, bytes);
 }
 
 QTEST_MAIN(ServicesTest)
