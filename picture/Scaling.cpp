@@ -66,8 +66,10 @@ QImage halve(const QImage& picture) {
 QImage stretch(const QImage& picture, QSize size) {
     if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_Grayscale8)
         return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // An empty size still stops the halving, at a picture of one pixel.
+    const QSize least = size.expandedTo({1, 1});
     QImage reduced = picture;
-    while (reduced.width() / 2 >= size.width() && reduced.height() / 2 >= size.height())
+    while (reduced.width() / 2 >= least.width() && reduced.height() / 2 >= least.height())
         reduced = halve(reduced);
     return reduced.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
