@@ -8,8 +8,8 @@
 
 namespace ui {
 
-// Image control: shows its picture stretched to its own size. The stretched copy is made once per picture
-// and size, with smooth filtering, and the last two sizes are kept, so switching between the normal and
+// Image control: shows its picture stretched to its own size (picture::stretch). The stretched copy is made
+// once per picture and size, and the last two sizes are kept, so switching between the normal and
 // the wide view costs nothing and painting stays cheap however large the scan is.
 class ImageBox : public AdSurface {
     Q_OBJECT
@@ -18,11 +18,6 @@ public:
 
     const QImage& picture() const { return picture_; }
     void setPicture(const QImage& picture);
-
-    // The picture fitted to a size: a large scan is first halved with a box filter as long as it stays at
-    // least that size, then filtered smoothly; it looks like filtering the whole scan at a fraction of
-    // the cost.
-    static QImage stretch(const QImage& picture, QSize size);
 
     // An image control is drawn with the window beneath its other controls: it comes to the front only
     // of its sibling image and label controls, never over a button, panel, box or bar.

@@ -1,3 +1,4 @@
+#include "picture/Scaling.h"
 #include "platform/doubles/RecordingPrinter.h"
 #include "platform/doubles/RecordingShell.h"
 #include "ui/CommonDialog.h"
@@ -257,7 +258,7 @@ void ControlsTest::stretchingAveragesFineDetail() {
     }
     stripes.convertTo(format);
     for (const QSize size : {QSize(451, 555), QSize(793, 508)}) {
-        const QImage shown = ImageBox::stretch(stripes, size);
+        const QImage shown = picture::stretch(stripes, size);
         QCOMPARE(shown.size(), size);
         for (int x = 0; x < size.width(); x += 37) {
             const int grey = qGray(shown.pixel(x, size.height() / 2));
@@ -267,7 +268,7 @@ void ControlsTest::stretchingAveragesFineDetail() {
     QImage flat(1100, 1450, QImage::Format_RGB32);
     flat.fill(QColor(200, 30, 90));
     flat.convertTo(format);
-    QCOMPARE(QColor(ImageBox::stretch(flat, {451, 555}).pixel(200, 300)), QColor(flat.pixel(0, 0)));
+    QCOMPARE(QColor(picture::stretch(flat, {451, 555}).pixel(200, 300)), QColor(flat.pixel(0, 0)));
 }
 
 void ControlsTest::pictureBoxAutoSizeAndMouse() {

@@ -1,6 +1,7 @@
 #include "support/ViewerFixture.h"
 
 #include "picture/AdPicture.h"
+#include "picture/Scaling.h"
 #include "picture/ShownAdModel.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
@@ -150,8 +151,8 @@ void ShownAdTest::reducedPictureLooksLikeTheFullOneOnAHalftonePage() {
     const picture::AdPicture reduced = picture::decodeAdPicture(jpeg, view);
     const picture::AdPicture full = picture::decodeAdPicture(jpeg);
     QVERIFY(reduced.reduced());
-    const QImage fromReduced = ui::ImageBox::stretch(reduced.picture, view);
-    const QImage fromFull = ui::ImageBox::stretch(full.picture, view);
+    const QImage fromReduced = picture::stretch(reduced.picture, view);
+    const QImage fromFull = picture::stretch(full.picture, view);
     qint64 difference = 0;
     int darkest = 255;
     int lightest = 0;

@@ -112,7 +112,7 @@ void AdPictureTest::colourModelsShowTheirColours_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<QImage::Format>("format");
-    // Made with ImageMagick or libjpeg from solid colours; tests/view/data/README.md tells how.
+    // Made with ImageMagick or libjpeg from solid colours; tests/picture/data/README.md tells how.
     QTest::newRow("cmyk") << "cmyk.jpg" << QColor(200, 30, 40) << QImage::Format_RGB32;
     QTest::newRow("ycck") << "ycck.jpg" << QColor(200, 30, 40) << QImage::Format_RGB32;
     QTest::newRow("progressive") << "progressive.jpg" << QColor(30, 160, 60) << QImage::Format_RGB32;
