@@ -183,8 +183,7 @@ QList<AdCopy::Failure> AdCopy::copyEachFile() {
         // The disc reads the next files, and their copies are made, while this one is copied.
         while (begun < catalog_.AdFileCount && begun <= started + FilesReadAhead)
             ahead.push_back(begin(begun++));
-        const QString name = adFileName(catalog_.AdFileList[started]);
-        copy_.CopyTarget = folders_.localCopyFolder() + AdsFolder + name;
+        copy_.CopyTarget = targetPath(started);
         copy_.CopySource = sourcePath(started);
         current_ = std::move(ahead.front());
         ahead.pop_front();
@@ -218,17 +217,20 @@ QList<AdCopy::Failure> AdCopy::copyEachFile() {
 }
 
 AdCopy::BegunFile AdCopy::begin(int index) const {
-    const QString name = adFileName(catalog_.AdFileList[index]);
-    if (!isPlainFileName(name))
+    if (!isPlainFileName(adFileName(catalog_.AdFileList[index])))
         return {};
     // The copy takes the place of an earlier one only once it is complete.
-    const QString target = folders_.localCopyFolder() + AdsFolder + name;
+    const QString target = targetPath(index);
     return {files_.openReadAhead(sourcePath(index), ReadAheadBytes),
             std::async(std::launch::async, [this, target] { return files_.openReplacement(target); })};
 }
 
 QString AdCopy::sourcePath(int index) const {
     return location_.DocRoot + QStringLiteral("\\Ads\\") + adFileName(catalog_.AdFileList[index]);
+}
+
+QString AdCopy::targetPath(int index) const {
+    return folders_.localCopyFolder() + AdsFolder + adFileName(catalog_.AdFileList[index]);
 }
 
 bool AdCopy::noteFailure(std::map<int, Failure>& failed, int index, const FileOutcome& outcome,

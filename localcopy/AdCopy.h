@@ -93,6 +93,7 @@ private:
     };
     BegunFile begin(int index) const;
     QString sourcePath(int index) const;
+    QString targetPath(int index) const;
     // Reads the source of current_, copying it to its target; what it wrote is left to be committed.
     FileOutcome CopyFileWithProgress();
     // Notes the failure of a file; true when every file still to come would meet it too: the disc gone,
